@@ -1,0 +1,40 @@
+#include "app/gui.h"
+
+#include <QApplication>
+#include <cstdio>
+
+#include "mainwin/frmMain.h"
+#include "model/testdata.h"
+#include "platform/appinfo.h"
+#include "platform/gui/fonts.h"
+#include "platform/gui/qtdialogs.h"
+
+namespace {
+
+// Without a chosen platform plugin Qt needs an X11 or Wayland display and aborts when there is none.
+bool displayAvailable() {
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int startGui(int argc, char* argv[]) {
+    if (!displayAvailable()) {
+        std::fprintf(stderr,
+                     "%s: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                     "Start it from a desktop session, or over ssh with X forwarding (ssh -X).\n",
+                     qPrintable(AppInfo::programName()));
+        return 1;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(AppInfo::title());
+    installFontSubstitutes();
+
+    TestData data;
+    QtDialogs dialogs;
+    frmMain window(data, dialogs);
+    dialogs.setParent(&window);
+    window.show();
+    return QApplication::exec();
+}

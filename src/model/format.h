@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <string>
+#include <string_view>
+
+// Every number pattern the application shows, prints or writes, and the rules for reading numbers
+// from typed text. Nothing else formats a number.
+//
+// Rounding is half away from zero, applied to the shortest decimal text of the value: a single-precision
+// 1.05 is the text "1.05" and shows as "1.1" with "0.0", although its binary value lies just below.
+namespace Format {
+
+// Formats with a numeric pattern of digit places and an optional decimal point:
+//   '0' a digit that is always written (leading zeros pad), '#' a digit written only when significant,
+//   '.' the decimal point followed by one '0' per decimal. "###" of 0 is empty, "####.0" of 0.4 is
+//   ".4", "##0.0" of 0.4 is "0.4", "000" of 7 is "007". A pattern of '@' places right-aligns the
+//   plain number in that many characters ("@@@" of 10 is " 10"). Negative values get a minus sign.
+QString number(double value, std::string_view pattern);
+QString number(float value, std::string_view pattern);
+QString number(int value, std::string_view pattern);
+
+// The display form of readings, penetrations and softness values: pattern "0.0".
+QString display(double value);
+QString display(float value);
+
+// A number as the system prints it: a blank for zero and positive values or a minus sign, no zero
+// before the point below 1, no trailing zeros and no point for whole values (" 3", " .35", "-.5").
+QString signOrBlank(double value);
+
+// A reading as the data file stores it: rounded to three decimals ("0.000"), then written sign-or-blank.
+QString dropValue(float value);
+
+// Numeric text: optional blanks, an optional sign, digits with an optional point and fraction and an
+// optional exponent, and nothing else. Empty text is not numeric.
+bool isNumeric(QStringView text);
+
+// The value of the longest numeric prefix after leading blanks; 0 when there is none ("12.5abc" is 12.5).
+double valueOf(QStringView text);
+
+// A stored reading as it prints: its shortest decimal text read back as a double, so that typed input
+// is compared with the number the user sees.
+double readingValue(float reading);
+
+// The shortest decimal text that reads back as the same value ("1.05", "12", "1e+20").
+std::string shortest(double value);
+std::string shortest(float value);
+
+}  // namespace Format

@@ -1,0 +1,270 @@
+#include "model/readingentry.h"
+
+#include <QScopeGuard>
+#include <algorithm>
+
+#include "model/format.h"
+#include "model/gridview.h"
+#include "model/testdata.h"
+#include "platform/dialogs.h"
+
+namespace {
+
+QString tooSmall() {
+    return QStringLiteral("入力された値が正しくありません。(入力値：小)");
+}
+
+}  // namespace
+
+ReadingEntry::ReadingEntry(TestData& data, GridView& grid, Dialogs& dialogs)
+    : data_(data), grid_(grid), dialogs_(dialogs) {}
+
+void ReadingEntry::MSFlexGridEdit(const QString& typed) {
+    data_.EditRow = static_cast<qint16>(grid_.currentRow());
+    const bool printable = !typed.isEmpty() && typed.front().unicode() > 32 && typed.front().isPrint();
+    if (printable) {
+        EndPrc = 1;
+        grid_.openEditor(typed);
+    } else {
+        grid_.openEditor(grid_.cellText(grid_.currentRow(), grid_.currentColumn()));
+    }
+}
+
+void ReadingEntry::GridKeyPress(const QString& typed) {
+    MSFlexGridEdit(typed);
+    CurRow = static_cast<qint16>(grid_.currentRow());
+}
+
+void ReadingEntry::EditKeyCode(int keyCode) {
+    HitKey = static_cast<qint16>(keyCode);
+    switch (keyCode) {
+        case KeyCode::Enter:
+            ReCal();
+            grid_.redrawDiagram();
+            if (CurRow < TestData::GridRows && data_.AdvanceRow == 1) ++CurRow;
+            EndPrc = 0;
+            data_.AdvanceRow = 0;
+            data_.InsertMode = 0;
+            RefreshGrid();
+            grid_.setCurrentRow(CurRow);
+            grid_.focusGrid();
+            grid_.setCurrentColumn(1);
+            break;
+        case KeyCode::Up: finishAndStep(-1); break;
+        case KeyCode::Down: finishAndStep(+1); break;
+        case KeyCode::Escape:
+            grid_.hideEditor();
+            grid_.focusGrid();
+            EndPrc = 0;
+            data_.InsertMode = 0;
+            grid_.setCurrentColumn(1);
+            break;
+        default: grid_.setCurrentColumn(1); break;
+    }
+}
+
+void ReadingEntry::finishAndStep(int step) {
+    grid_.letEventsRun();
+    ReCal();
+    grid_.redrawDiagram();
+    const int target = CurRow + step;
+    if (target >= 1 && target <= TestData::GridRows && data_.AdvanceRow == 1) {
+        CurRow = static_cast<qint16>(target);
+        grid_.setCurrentRow(CurRow);
+    }
+    data_.AdvanceRow = 0;
+    data_.InsertMode = 0;
+    EndPrc = 0;
+    RefreshGrid();
+    grid_.focusGrid();
+    grid_.setCurrentColumn(1);
+}
+
+void ReadingEntry::GridClicked() {
+    if (grid_.currentColumn() == 2) grid_.setCurrentColumn(1);
+    CurRow = static_cast<qint16>(grid_.currentRow());
+    if (EndPrc == 1) {
+        CurRow = data_.EditRow;
+        ReCal();
+        grid_.redrawDiagram();
+        if (CurRow < TestData::GridRows && data_.AdvanceRow == 1) ++CurRow;
+        data_.AdvanceRow = 0;
+        RefreshGrid();
+        grid_.setCurrentRow(CurRow);
+        grid_.setCurrentColumn(1);
+        grid_.focusGrid();
+        grid_.scrollHome();
+        EndPrc = 0;
+    }
+    if (data_.InsertMode == 1 && data_.InsertStored == 1) {
+        RefreshGrid();
+        data_.InsertMode = 0;
+    }
+}
+
+void ReadingEntry::refuse(const QString& text) {
+    dialogs_.message(text, Buttons::CancelRetryContinue, QStringLiteral("データ値修正"));
+}
+
+void ReadingEntry::InData() {
+    // A message box runs its own event loop, in which the grid may ask to commit again.
+    if (!grid_.editorVisible() || committing_) return;
+    const QScopeGuard leave([this] { committing_ = false; });
+    committing_ = true;
+    const int row = grid_.currentRow();
+    if (row < 1 || row > TestData::GridRows) {
+        grid_.hideEditor();
+        return;
+    }
+    const auto& measure = data_.Measure[data_.CurBlock];
+    const int count = data_.DropCount[data_.CurBlock];
+    data_.AdvanceRow = 0;
+    // Slots beyond the data are empty whatever an earlier, longer block left in them; rows there are
+    // checked against the last reading by the recalculation.
+    const double lower = row == 1 || row - 1 > count ? 0.0 : Format::readingValue(measure[row - 1]);
+    const double upper = row >= count ? 1000.0 : Format::readingValue(measure[row + 1]);
+    data_.InsertStored = 1;
+    EndPrc = 1;
+    const QString text = grid_.editorText();
+    if (grid_.currentColumn() == 2) {
+        refuse(QStringLiteral("貫入量は修正できません。"));
+        EndPrc = 0;
+    } else if (text.isEmpty()) {
+        EndPrc = 0;
+    } else if (!Format::isNumeric(text)) {
+        refuse(QStringLiteral("数値を入力して下さい。"));
+        EndPrc = 0;
+    } else if (const double value = Format::valueOf(text); value > 1000.0) {
+        refuse(QStringLiteral("入力された値が正しくありません。(入力値は1000cm以下)"));
+        EndPrc = 0;
+    } else if (lower <= value && value <= upper) {
+        storeReading(row, text);
+        data_.AdvanceRow = 1;
+    } else {
+        if (value < lower)
+            refuse(tooSmall());
+        else if (value > upper)
+            refuse(QStringLiteral("入力された値が正しくありません。(入力値：大)"));
+        else
+            refuse(QStringLiteral("入力された値が正しくありません。"));
+        EndPrc = 0;
+    }
+    grid_.hideEditor();
+}
+
+void ReadingEntry::ReCal() {
+    grid_.hideGrid();
+    cursorRow_ = grid_.currentRow();
+    cursorColumn_ = grid_.currentColumn();
+    const QString text = grid_.editorText();
+    const double value = Format::valueOf(text);
+    const int count = data_.DropCount[data_.CurBlock];
+    if (!Format::isNumeric(text) || value > 1000.0 || CurRow < 1 || CurRow > TestData::GridRows)
+        EndPrc = 0;
+    else if (CurRow == count + 1)
+        appendDrop(text, value);
+    else if (CurRow > count + 1)
+        fillGap(text, value);
+    else
+        changeReading(text, value);
+    grid_.showGrid();
+}
+
+void ReadingEntry::appendDrop(const QString& text, double value) {
+    auto& measure = data_.Measure[data_.CurBlock];
+    const int row = CurRow;
+    if (value >= Format::readingValue(measure[row - 1])) {
+        moveTo(row, 1);
+        storeReading(row, text);
+        moveTo(row, 2);
+        grid_.setCellText(row, 2, Format::display(measure[row] - measure[row - 1]));
+        data_.DropCount[data_.CurBlock] = static_cast<qint16>(row);
+    } else {
+        data_.AdvanceRow = 0;
+        refuse(tooSmall());
+        grid_.setEditorText(QString());
+        // With Up the user leaves the empty row; row 1 has no row above it.
+        if (HitKey == KeyCode::Up && CurRow > 1) --CurRow;
+    }
+    EndPrc = 0;
+}
+
+void ReadingEntry::fillGap(const QString& text, double value) {
+    auto& measure = data_.Measure[data_.CurBlock];
+    const int count = data_.DropCount[data_.CurBlock];
+    const int row = CurRow;
+    const float last = count == 0 ? 0.0f : measure[count];
+    if (static_cast<float>(value) < last) {
+        dialogs_.message(QStringLiteral("入力された値が正しくありません。（調査値：小）"), Buttons::Ok);
+        moveTo(row, 1);
+        grid_.setCellText(row, 1, QString());
+        grid_.setEditorText(QString());
+    } else {
+        const float step = static_cast<float>((value - static_cast<double>(last)) / (row - count));
+        float reading = last;
+        for (int i = count + 1; i < row; ++i) {
+            reading += step;
+            moveTo(i, 1);
+            measure[i] = reading;
+            grid_.setCellText(i, 1, Format::display(reading));
+        }
+        moveTo(row, 1);
+        storeReading(row, text);
+        for (int i = count + 1; i <= row; ++i) {
+            moveTo(i, 2);
+            grid_.setCellText(i, 2, Format::display(measure[i] - measure[i - 1]));
+        }
+        data_.DropCount[data_.CurBlock] = static_cast<qint16>(row);
+    }
+    EndPrc = 0;
+}
+
+void ReadingEntry::changeReading(const QString& text, double value) {
+    auto& measure = data_.Measure[data_.CurBlock];
+    const int count = data_.DropCount[data_.CurBlock];
+    const int row = CurRow;
+    const double lower = row == 1 ? 0.0 : Format::readingValue(measure[row - 1]);
+    const double upper = row >= count ? 1000.0 : Format::readingValue(measure[row + 1]);
+    if (grid_.currentColumn() == 2) {
+        refuse(QStringLiteral("貫入量は修正できません。"));
+    } else if (lower <= value && value <= upper) {
+        moveTo(row, 1);
+        storeReading(row, text);
+        // Below an inserted row every penetration has moved; otherwise only this drop's and the next.
+        const int last = data_.InsertMode == 1 ? count : std::min(row + 1, count);
+        for (int i = row; i <= last; ++i) {
+            moveTo(i, 2);
+            grid_.setCellText(i, 2, Format::display(measure[i] - measure[i - 1]));
+        }
+    }
+    EndPrc = 0;
+}
+
+// An accepted reading shows in its display form and is stored as the value of that form, i.e.
+// rounded to one decimal.
+void ReadingEntry::storeReading(int row, const QString& text) {
+    const QString shown = Format::display(Format::valueOf(text));
+    grid_.setCellText(row, 1, shown);
+    data_.Measure[data_.CurBlock][row] = static_cast<float>(Format::valueOf(shown));
+}
+
+// Leaving the current cell commits an open edit, as a move of the grid's current cell does.
+void ReadingEntry::moveTo(int row, int column) {
+    if (row == cursorRow_ && column == cursorColumn_) return;
+    InData();
+    cursorRow_ = row;
+    cursorColumn_ = column;
+}
+
+void ReadingEntry::RefreshGrid() {
+    grid_.hideGrid();
+    const auto& measure = data_.Measure[data_.CurBlock];
+    for (int i = 1; i <= data_.DropCount[data_.CurBlock]; ++i) {
+        grid_.setCellText(i, 1, Format::display(measure[i]));
+        grid_.setCellText(i, 2, Format::display(measure[i] - measure[i - 1]));
+    }
+    grid_.refreshGrid();
+    grid_.setCurrentRow(CurRow);
+    grid_.showGrid();
+    grid_.redrawDiagram();
+}

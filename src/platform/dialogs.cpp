@@ -1,0 +1,18 @@
+#include "platform/dialogs.h"
+
+#include "platform/appinfo.h"
+
+Answer defaultAnswer(Buttons buttons) {
+    switch (buttons) {
+        case Buttons::Ok: return Answer::Ok;
+        case Buttons::YesNo: return Answer::Yes;
+        case Buttons::YesNoDefaultNo: return Answer::No;
+        case Buttons::OkCancel: return Answer::Ok;
+        case Buttons::CancelRetryContinue: return Answer::Cancel;
+    }
+    return Answer::Ok;
+}
+
+QString Dialogs::effectiveTitle(const QString& title) {
+    return title.isEmpty() ? AppInfo::title() : title;
+}

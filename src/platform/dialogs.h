@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+// The button sets of the application's message boxes.
+enum class Buttons {
+    Ok,
+    YesNo,           // はい is the default
+    YesNoDefaultNo,  // いいえ is the default: every destructive question
+    OkCancel,
+    CancelRetryContinue,  // refusals and no-data notices; the answer is ignored
+};
+
+enum class Answer { Ok, Cancel, Yes, No, Retry, Continue };
+
+// The answer given by the default button of a set, which is also what Enter chooses.
+Answer defaultAnswer(Buttons buttons);
+
+// Modal dialogs: every message box of the application goes through here, so that tests can see and
+// answer them.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // Shows a modal message box and returns the button chosen. An empty title shows the application
+    // title.
+    virtual Answer message(const QString& text, Buttons buttons, const QString& title = {}) = 0;
+
+    // The title a box shows for the given title argument.
+    static QString effectiveTitle(const QString& title);
+};

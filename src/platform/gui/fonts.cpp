@@ -1,0 +1,10 @@
+#include "platform/gui/fonts.h"
+
+#include <QFont>
+
+void installFontSubstitutes() {
+    QFont::insertSubstitution(QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"));
+    QFont::insertSubstitution(QStringLiteral("MS 明朝"), QStringLiteral("IPAMincho"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+}

@@ -1,0 +1,74 @@
+#include "platform/gui/qtdialogs.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <map>
+#include <vector>
+
+namespace {
+
+struct Choice {
+    QString caption;
+    Answer answer;
+    QMessageBox::ButtonRole role;
+};
+
+std::vector<Choice> choicesOf(Buttons buttons) {
+    const Choice ok{QStringLiteral("OK"), Answer::Ok, QMessageBox::AcceptRole};
+    const Choice yes{QStringLiteral("はい"), Answer::Yes, QMessageBox::YesRole};
+    const Choice no{QStringLiteral("いいえ"), Answer::No, QMessageBox::NoRole};
+    const Choice cancel{QStringLiteral("キャンセル"), Answer::Cancel, QMessageBox::RejectRole};
+    switch (buttons) {
+        case Buttons::Ok: return {ok};
+        case Buttons::YesNo:
+        case Buttons::YesNoDefaultNo: return {yes, no};
+        case Buttons::OkCancel: return {ok, cancel};
+        case Buttons::CancelRetryContinue:
+            return {cancel,
+                    {QStringLiteral("再試行"), Answer::Retry, QMessageBox::ActionRole},
+                    {QStringLiteral("続行"), Answer::Continue, QMessageBox::ActionRole}};
+    }
+    return {ok};
+}
+
+// The answer Escape and the window's close button give.
+Answer escapeAnswer(Buttons buttons) {
+    switch (buttons) {
+        case Buttons::Ok: return Answer::Ok;
+        case Buttons::YesNo:
+        case Buttons::YesNoDefaultNo: return Answer::No;
+        case Buttons::OkCancel:
+        case Buttons::CancelRetryContinue: return Answer::Cancel;
+    }
+    return Answer::Ok;
+}
+
+QMessageBox::Icon iconOf(Buttons buttons) {
+    switch (buttons) {
+        case Buttons::Ok: return QMessageBox::Information;
+        case Buttons::YesNo:
+        case Buttons::OkCancel: return QMessageBox::Question;
+        case Buttons::YesNoDefaultNo:
+        case Buttons::CancelRetryContinue: return QMessageBox::Warning;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+Answer QtDialogs::message(const QString& text, Buttons buttons, const QString& title) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(effectiveTitle(title));
+    box.setText(text);
+    box.setIcon(iconOf(buttons));
+    std::map<QAbstractButton*, Answer> answers;
+    for (const Choice& choice : choicesOf(buttons)) {
+        QPushButton* button = box.addButton(choice.caption, choice.role);
+        answers[button] = choice.answer;
+        if (choice.answer == defaultAnswer(buttons)) box.setDefaultButton(button);
+        if (choice.answer == escapeAnswer(buttons)) box.setEscapeButton(button);
+    }
+    box.exec();
+    const auto chosen = answers.find(box.clickedButton());
+    return chosen == answers.end() ? escapeAnswer(buttons) : chosen->second;
+}

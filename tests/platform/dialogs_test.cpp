@@ -1,0 +1,115 @@
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "platform/gui/qtdialogs.h"
+#include "support/scripteddialogs.h"
+
+namespace {
+
+struct SeenBox {
+    QString title;
+    QString text;
+    QStringList captions;
+    QString defaultCaption;
+};
+
+// Shows a box through QtDialogs; while it is up, records it and lets `respond` close it.
+Answer showAndRespond(Buttons buttons, const QString& title, SeenBox& seen,
+                      const std::function<void(QMessageBox&)>& respond) {
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        for (QAbstractButton* button : box->buttons()) seen.captions << button->text();
+        seen.defaultCaption = box->defaultButton() ? box->defaultButton()->text() : QString();
+        respond(*box);
+    });
+    QtDialogs dialogs;
+    return dialogs.message(QStringLiteral("本文"), buttons, title);
+}
+
+void pressEnter(QMessageBox& box) {
+    QTest::keyClick(&box, Qt::Key_Return);
+}
+
+void click(QMessageBox& box, const QString& caption) {
+    for (QAbstractButton* button : box.buttons())
+        if (button->text() == caption) QTest::mouseClick(button, Qt::LeftButton);
+}
+
+TEST(QtDialogs, ButtonSetsHaveJapaneseCaptionsAndTheirDefaults) {
+    struct Case {
+        Buttons buttons;
+        QStringList captions;
+        QString defaultCaption;
+        Answer onEnter;
+    };
+    const Case cases[] = {
+        {Buttons::Ok, {"OK"}, "OK", Answer::Ok},
+        {Buttons::YesNo, {"はい", "いいえ"}, "はい", Answer::Yes},
+        {Buttons::YesNoDefaultNo, {"はい", "いいえ"}, "いいえ", Answer::No},
+        {Buttons::OkCancel, {"OK", "キャンセル"}, "OK", Answer::Ok},
+        {Buttons::CancelRetryContinue, {"キャンセル", "再試行", "続行"}, "キャンセル", Answer::Cancel},
+    };
+    for (const Case& c : cases) {
+        SeenBox seen;
+        const Answer answer = showAndRespond(c.buttons, QStringLiteral("題"), seen, pressEnter);
+        EXPECT_EQ(answer, c.onEnter);
+        EXPECT_EQ(seen.title, QStringLiteral("題"));
+        EXPECT_EQ(seen.text, QStringLiteral("本文"));
+        QStringList sorted = seen.captions, expected = c.captions;
+        sorted.sort();
+        expected.sort();
+        EXPECT_EQ(sorted, expected);
+        EXPECT_EQ(seen.defaultCaption, c.defaultCaption);
+    }
+}
+
+TEST(QtDialogs, AnswersWithTheButtonClickedAndShowsTheApplicationTitleByDefault) {
+    SeenBox seen;
+    const Answer answer = showAndRespond(Buttons::YesNoDefaultNo, QString(), seen,
+                                         [](QMessageBox& box) { click(box, QStringLiteral("はい")); });
+    EXPECT_EQ(answer, Answer::Yes);
+    EXPECT_EQ(seen.title, QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ"));
+
+    const Answer escaped = showAndRespond(Buttons::OkCancel, QString(), seen,
+                                          [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
+    EXPECT_EQ(escaped, Answer::Cancel);
+}
+
+TEST(ScriptedDialogs, FailsOnABoxNobodyExpected) {
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedDialogs dialogs;
+            dialogs.message(QStringLiteral("予期しない"), Buttons::Ok);
+        },
+        "unexpected message box");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedDialogs dialogs;
+            dialogs.expect(QStringLiteral("来ない"));
+        },
+        "never shown");
+}
+
+TEST(ScriptedDialogs, AnswersFromTheScriptOrWithTheDefaultButton) {
+    ScriptedDialogs dialogs;
+    dialogs.expect(QStringLiteral("一"), Answer::Yes);
+    dialogs.expect(QStringLiteral("二"));
+    EXPECT_EQ(dialogs.message(QStringLiteral("一"), Buttons::YesNoDefaultNo), Answer::Yes);
+    EXPECT_EQ(dialogs.message(QStringLiteral("二"), Buttons::YesNoDefaultNo, QStringLiteral("題")),
+              Answer::No);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ"));
+    EXPECT_EQ(dialogs.shown()[1].defaultAnswer, Answer::No);
+}
+
+}  // namespace

@@ -1,0 +1,23 @@
+# Checks that the logic layers include no Qt header beyond QtCore: window, painting, printing and
+# serial classes belong to the window layer and the platform's Qt implementations.
+#   cmake -DSOURCE_DIR=<src> -DQTCORE_DIR=<.../qt6/QtCore> -P check-layers.cmake
+set(logic_folders model datafile counter diagram print platform)
+set(failures "")
+foreach(folder IN LISTS logic_folders)
+    file(GLOB_RECURSE sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
+    list(FILTER sources EXCLUDE REGEX "/platform/gui/")
+    foreach(source IN LISTS sources)
+        file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*<Q")
+        foreach(line IN LISTS includes)
+            string(REGEX REPLACE "^[^<]*<([^>]+)>.*$" "\\1" header "${line}")
+            string(REGEX REPLACE "^QtCore/" "" header "${header}")
+            if(NOT EXISTS "${QTCORE_DIR}/${header}")
+                list(APPEND failures "${source}: <${header}> is not a QtCore header")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+if(failures)
+    list(JOIN failures "\n" report)
+    message(FATAL_ERROR "Logic code includes headers of the window layer:\n${report}")
+endif()
