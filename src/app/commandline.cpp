@@ -1,20 +1,27 @@
 #include "app/commandline.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdio>
 
 #include "app/gui.h"
+#include "app/subcommands.h"
 #include "platform/appinfo.h"
 
 namespace {
 
 void printUsage(FILE* stream) {
-    const QString usage = QStringLiteral(
-        "Usage:\n"
-        "  %1              start the application\n"
-        "  %1 --version    print the version\n"
-        "  %1 --help       print this help\n");
-    std::fputs(usage.arg(AppInfo::programName()).toLocal8Bit().constData(), stream);
+    QString usage = QStringLiteral("Usage:\n");
+    const auto line = [&usage](const QString& synopsis, const QString& meaning) {
+        usage +=
+            QStringLiteral("  %1 %2  %3\n").arg(AppInfo::programName(), synopsis.leftJustified(34), meaning);
+    };
+    line(QString(), QStringLiteral("start the application"));
+    line(QStringLiteral("--version"), QStringLiteral("print the version"));
+    line(QStringLiteral("--help"), QStringLiteral("print this help"));
+    for (const Subcommand& subcommand : subcommands())
+        line(QString::fromUtf8(subcommand.synopsis), QString::fromUtf8(subcommand.meaning));
+    std::fputs(usage.toLocal8Bit().constData(), stream);
 }
 
 }  // namespace
@@ -29,6 +36,13 @@ int runCommandLine(int argc, char* argv[]) {
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         printUsage(stdout);
         return 0;
+    }
+    for (const Subcommand& subcommand : subcommands()) {
+        if (command == QLatin1String(subcommand.name)) {
+            QStringList arguments;
+            for (int i = 2; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+            return subcommand.run(arguments);
+        }
     }
     std::fprintf(stderr, "%s: unknown command or option '%s'\n", qPrintable(AppInfo::programName()),
                  qPrintable(command));
