@@ -3,11 +3,9 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "mainwin/frmMain.h"
-#include "model/testdata.h"
+#include "mainwin/mainapplication.h"
 #include "platform/appinfo.h"
 #include "platform/gui/fonts.h"
-#include "platform/gui/qtdialogs.h"
 
 namespace {
 
@@ -29,12 +27,9 @@ int startGui(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(AppInfo::title());
-    installFontSubstitutes();
+    installApplicationFonts();
 
-    TestData data;
-    QtDialogs dialogs;
-    frmMain window(data, dialogs);
-    dialogs.setParent(&window);
-    window.show();
+    MainApplication main;
+    main.window().show();
     return QApplication::exec();
 }

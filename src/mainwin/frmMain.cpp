@@ -1,12 +1,275 @@
 #include "mainwin/frmMain.h"
 
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "mainwin/diagrampanel.h"
+#include "mainwin/dropgrid.h"
+#include "mainwin/frmAbout.h"
+#include "mainwin/frmDataGrid.h"
+#include "mainwin/surveykeys.h"
+#include "model/storedsettings.h"
 #include "model/testdata.h"
 #include "platform/dialogs.h"
 #include "platform/gui/windowplacement.h"
+#include "platform/settings.h"
+#include "platform/twips.h"
 
-frmMain::frmMain(TestData& data, Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), data_(data), dialogs_(dialogs) {
+namespace {
+
+// Places a control at its position and size in twips within the window's client area.
+template <typename Widget>
+Widget* place(Widget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width),
+                        Twips::toPixels(height));
+    return widget;
+}
+
+QLabel* label(QWidget& area, const QString& text, int left, int top, int width, int height) {
+    return place(new QLabel(text, &area), left, top, width, height);
+}
+
+QLineEdit* textField(QWidget& area, const char* name, bool inputMethod) {
+    auto* field = new QLineEdit(&area);
+    field->setObjectName(QString::fromUtf8(name));
+    field->setAttribute(Qt::WA_InputMethodEnabled, inputMethod);
+    return field;
+}
+
+// A list field: its value comes from its list; typed keys are refused by the keyboard path.
+QComboBox* listField(QWidget& area, const char* name, const QStringList& entries) {
+    auto* list = new QComboBox(&area);
+    list->setObjectName(QString::fromUtf8(name));
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->addItems(entries);
+    list->setEditText(QString());
+    list->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
+    list->setAttribute(Qt::WA_InputMethodEnabled, false);
+    list->lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
+    return list;
+}
+
+QStringList twoDigitNumbers(int last) {
+    QStringList numbers;
+    for (int n = 1; n <= last; ++n) numbers << QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+    return numbers;
+}
+
+}  // namespace
+
+frmMain::frmMain(TestData& data, Dialogs& dialogs, Settings& settings, QWidget* parent)
+    : QMainWindow(parent),
+      data_(data),
+      dialogs_(dialogs),
+      settings_(settings),
+      grid_(new DropGrid(nullptr)),
+      entry_(data, *grid_, dialogs),
+      blocks_(data, *grid_, *this, entry_, dialogs) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ・ﾒｲﾝﾌﾚｰﾑ"));
     placeWindowFrame(*this, 0, 0, 9696, 6900);
+    loadStoredSettings(data_, settings_);
+
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("clientArea"));
+    area->installEventFilter(this);
+    setCentralWidget(area);
+    createFields(*area);
+    createBlockControls(*area);
+    grid_->setParent(area);
+    place(grid_, 2325, 2490, 3030, 3255);
+    grid_->setEntry(&entry_);
+    picture_ = place(new DiagramPanel(data_, area), 5460, 50, 3950, 5964);
+    connect(grid_, &DropGrid::diagramChanged, this, &frmMain::Picture1_Click);
+    connect(grid_, &DropGrid::menuRequested, this, [this](const QPoint& at) { mnuEdit->popup(at); });
+    createMenus();
+    surveyKeys_ = new SurveyKeys(
+        {surveyName_, testerName_, testPlace_, dropHeight_, pointNo_, year_, month_, day_}, *grid_, dialogs_,
+        [this] { return static_cast<int>(data_.CurBlock); }, this);
+    prepareGrid();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createFields(QWidget& area) {
+    label(area, QStringLiteral("調査名"), 360, 50, 972, 252);
+    surveyName_ = place(textField(area, "Text調査名", true), 1560, 50, 3792, 276);
+    label(area, QStringLiteral("試験者名"), 360, 547, 972, 252);
+    testerName_ = place(textField(area, "Text試験者名", true), 1560, 547, 3792, 276);
+    label(area, QStringLiteral("試験場所"), 360, 1044, 972, 252);
+    testPlace_ = place(textField(area, "Text試験場所", true), 1560, 1044, 3792, 276);
+    label(area, QStringLiteral("落錘落下高"), 360, 1541, 1212, 252);
+    dropHeight_ = place(listField(area, "cmb落下高", {QStringLiteral("50cm"), QStringLiteral("25cm")}), 1560,
+                        1541, 972, 276);
+    dropHeight_->setEditText(QStringLiteral("50cm"));
+    label(area, QStringLiteral("番号No."), 3120, 1541, 852, 252);
+    pointNo_ = place(textField(area, "Ser_No", false), 3960, 1541, 612, 276);
+    label(area, QStringLiteral("試験日"), 360, 2040, 732, 252);
+    year_ = place(textField(area, "txtYear", false), 1560, 2040, 972, 264);
+    label(area, QStringLiteral("年"), 2640, 2040, 252, 252);
+    month_ = place(listField(area, "cmbMon", twoDigitNumbers(12)), 3000, 2040, 612, 276);
+    label(area, QStringLiteral("月"), 3720, 2040, 252, 252);
+    day_ = place(listField(area, "cmbDay", twoDigitNumbers(31)), 3960, 2040, 612, 276);
+    label(area, QStringLiteral("日"), 4680, 2040, 252, 252);
+}
+
+void frmMain::createBlockControls(QWidget& area) {
+    struct Button {
+        const char* name;
+        const char* caption;
+        const char* tip;
+        int left;
+        void (BlockCommands::*command)();
+    };
+    const Button buttons[] = {
+        {"cmdTopBlock", "<<", "ブロックの先頭にジャンプします", 2400, &BlockCommands::TopBlock},
+        {"cmdPrevBlock", "<", "１つ前のブロックを表示します", 2982, &BlockCommands::PrevBlock},
+        {"cmdNextBlock", ">", "１つ先のブロックを表示します", 4200, &BlockCommands::NextBlock},
+        {"cmdEndBlock", ">>", "ブロックの最後にジャンプします", 4762, &BlockCommands::EndBlock},
+    };
+    for (const Button& spec : buttons) {
+        auto* button =
+            place(new QPushButton(QString::fromUtf8(spec.caption), &area), spec.left, 5762, 590, 252);
+        button->setObjectName(QString::fromUtf8(spec.name));
+        button->setToolTip(QString::fromUtf8(spec.tip));
+        connect(button, &QPushButton::clicked, this,
+                [this, command = spec.command] { (blocks_.*command)(); });
+    }
+    blockNumber_ = place(textField(area, "txtCBlock", false), 3564, 5750, 625, 264);
+    blockNumber_->setToolTip(
+        QStringLiteral("ブロック番号を入力することで、該当するブロックを表示することが可能です"));
+    blockNumber_->setAlignment(Qt::AlignCenter);
+    blockNumber_->installEventFilter(this);
+    // The import of counter data runs through this button, which is never shown.
+    dataEx_ = place(new QPushButton(QStringLiteral("DataEx"), &area), 1200, 5760, 852, 252);
+    dataEx_->setObjectName(QStringLiteral("cmdDataEx"));
+    dataEx_->hide();
+}
+
+void frmMain::prepareGrid() {
+    data_.MaxDrops = 500;
+    data_.BlockCount = 1;
+    data_.CurBlock = 1;
+    data_.DropCount[1] = 0;
+    blockNumber_->setText(QStringLiteral("1"));
+    grid_->setEditorText(QString());
+}
+
+QString frmMain::fieldText(SurveyField field) const {
+    switch (field) {
+        case SurveyField::SurveyName: return surveyName_->text();
+        case SurveyField::TesterName: return testerName_->text();
+        case SurveyField::TestPlace: return testPlace_->text();
+        case SurveyField::DropHeight: return dropHeight_->currentText();
+        case SurveyField::PointNo: return pointNo_->text();
+        case SurveyField::TestYear: return year_->text();
+        case SurveyField::TestMonth: return month_->currentText();
+        case SurveyField::TestDay: return day_->currentText();
+    }
+    return {};
+}
+
+void frmMain::setFieldText(SurveyField field, const QString& text) {
+    switch (field) {
+        case SurveyField::SurveyName: surveyName_->setText(text); break;
+        case SurveyField::TesterName: testerName_->setText(text); break;
+        case SurveyField::TestPlace: testPlace_->setText(text); break;
+        case SurveyField::DropHeight: dropHeight_->setEditText(text); break;
+        case SurveyField::PointNo: pointNo_->setText(text); break;
+        case SurveyField::TestYear: year_->setText(text); break;
+        case SurveyField::TestMonth: month_->setEditText(text); break;
+        case SurveyField::TestDay: day_->setEditText(text); break;
+    }
+}
+
+QString frmMain::blockNumberText() const {
+    return blockNumber_->text();
+}
+
+void frmMain::setBlockNumberText(const QString& text) {
+    blockNumber_->setText(text);
+}
+
+void frmMain::focusSurveyName() {
+    surveyName_->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMain::Picture1_Click() {
+    picture_->update();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == blockNumber_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        blocks_.JumpToTypedBlock();
+        return true;
+    }
+    if (watched == centralWidget() && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        freeAreaReleased(mouse->button(), mouse->modifiers(), mouse->globalPosition().toPoint());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The right button on the free area: the view menu, with Shift the file menu, with Ctrl or Alt the
+// offer to read the counter's backup data again.
+void frmMain::freeAreaReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                               const QPoint& globalPosition) {
+    if (button != Qt::RightButton) return;
+    if (modifiers == Qt::NoModifier) {
+        mnuView->popup(globalPosition);
+    } else if (modifiers == Qt::ShiftModifier) {
+        mnuFile->popup(globalPosition);
+    } else if (dialogs_.message(QStringLiteral("ﾃﾗｺｶｳﾝﾀのﾊﾞｯｸｱｯﾌﾟﾃﾞｰﾀを再読込みしますか？"), Buttons::YesNo,
+                                QStringLiteral("ﾃﾗｺﾃﾞｰﾀの再読込み")) == Answer::Yes) {
+        dataEx_->click();
+    }
+}
+
+void frmMain::quit() {
+    if (dialogs_.message(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌを終了してもよろしいですか？"), Buttons::YesNo,
+                         QStringLiteral("終了確認")) == Answer::Yes)
+        close();
+}
+
+void frmMain::showListing() {
+    blocks_.StoreBlockHeader();
+    if (!blocks_.requireData()) return;
+    auto* listing = new frmDataGrid(data_);
+    listing_ = listing;
+    connect(listing, &frmDataGrid::closed, this, &QWidget::show);
+    hide();
+    listing->show();
+}
+
+void frmMain::showAbout() {
+    if (!about_) about_ = new frmAbout;
+    about_->show();
+    about_->raise();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    unsetCursor();
+    if (!isMinimized()) saveSettings();
+    if (listing_) listing_->close();
+    if (about_) about_->close();
+    event->accept();
+}
+
+void frmMain::saveSettings() {
+    const QRect frame = frameGeometry();
+    settings_.setValue(QStringLiteral("MainLeft"), QString::number(frame.x() * Twips::perPixel));
+    settings_.setValue(QStringLiteral("MainTop"), QString::number(frame.y() * Twips::perPixel));
+    settings_.setValue(QStringLiteral("MainWidth"), QString::number(frame.width() * Twips::perPixel));
+    settings_.setValue(QStringLiteral("MainHeight"), QString::number(frame.height() * Twips::perPixel));
+    saveStoredSettings(data_, settings_);
 }

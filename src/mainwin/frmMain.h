@@ -1,19 +1,106 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+#include "model/blockcommands.h"
+#include "model/readingentry.h"
+#include "model/surveyview.h"
 
 class Dialogs;
+class DiagramPanel;
+class DropGrid;
+class QAction;
+class QComboBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class Settings;
+class SurveyKeys;
 struct TestData;
 
-// The main window: survey fields, drop grid and diagram of the shown block, and the menus through
-// which every command is reached.
-class frmMain : public QMainWindow {
+// The main window: survey fields, drop grid and diagram of the shown block, the block controls, and
+// the menus through which every command is reached. It reads the stored colours and port when it
+// opens and writes them, with its geometry, when it closes (unless it is minimised).
+class frmMain : public QMainWindow, public SurveyView {
     Q_OBJECT
 
 public:
-    frmMain(TestData& data, Dialogs& dialogs, QWidget* parent = nullptr);
+    frmMain(TestData& data, Dialogs& dialogs, Settings& settings, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    QString fieldText(SurveyField field) const override;
+    void setFieldText(SurveyField field, const QString& text) override;
+    QString blockNumberText() const override;
+    void setBlockNumberText(const QString& text) override;
+    void setCaption(const QString& caption) override { setWindowTitle(caption); }
+    void focusSurveyName() override;
+
+    DropGrid& grid() { return *grid_; }
+    ReadingEntry& entry() { return entry_; }
+    BlockCommands& blocks() { return blocks_; }
+    // Redraws the diagram of the shown block.
+    void Picture1_Click();
+
+    // Menu items, by the names the commands know them.
+    QAction* mnuNew = nullptr;
+    QAction* mnuOpen = nullptr;
+    QAction* mnuFileCheck = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuSaveName = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuSetPrinter = nullptr;
+    QAction* mnuExit = nullptr;
+    QAction* mnuInsert = nullptr;
+    QAction* mnuDelete = nullptr;
+    QAction* mnuReCal = nullptr;
+    QAction* mnuClearAll = nullptr;
+    QAction* mnuClearBlock = nullptr;
+    QAction* mnuGrid = nullptr;
+    QAction* mnuGraph = nullptr;
+    QAction* mnuInputData = nullptr;
+    QAction* mnuErase = nullptr;
+    QAction* mnuTRSet = nullptr;
+    QAction* mnuAbout = nullptr;
+    QMenu* mnuFile = nullptr;
+    QMenu* mnuEdit = nullptr;
+    QMenu* mnuView = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createFields(QWidget& area);
+    void createBlockControls(QWidget& area);
+    void createMenus();
+    void prepareGrid();
+    void quit();
+    void showListing();
+    void showAbout();
+    void freeAreaReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                          const QPoint& globalPosition);
+    void saveSettings();
+
     TestData& data_;
     Dialogs& dialogs_;
+    Settings& settings_;
+    DropGrid* grid_;
+    DiagramPanel* picture_;
+    QLineEdit* surveyName_;
+    QLineEdit* testerName_;
+    QLineEdit* testPlace_;
+    QComboBox* dropHeight_;
+    QLineEdit* pointNo_;
+    QLineEdit* year_;
+    QComboBox* month_;
+    QComboBox* day_;
+    QLineEdit* blockNumber_;
+    QPushButton* dataEx_;
+    ReadingEntry entry_;
+    BlockCommands blocks_;
+    SurveyKeys* surveyKeys_;
+    QPointer<QWidget> listing_;
+    QPointer<QWidget> about_;
 };

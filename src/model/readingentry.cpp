@@ -53,14 +53,18 @@ void ReadingEntry::EditKeyCode(int keyCode) {
         case KeyCode::Up: finishAndStep(-1); break;
         case KeyCode::Down: finishAndStep(+1); break;
         case KeyCode::Escape:
-            grid_.hideEditor();
+            CancelEdit();
             grid_.focusGrid();
-            EndPrc = 0;
-            data_.InsertMode = 0;
             grid_.setCurrentColumn(1);
             break;
         default: grid_.setCurrentColumn(1); break;
     }
+}
+
+void ReadingEntry::CancelEdit() {
+    grid_.hideEditor();
+    EndPrc = 0;
+    data_.InsertMode = 0;
 }
 
 void ReadingEntry::finishAndStep(int step) {

@@ -34,6 +34,8 @@ public:
     // The editor's key dispatcher: Enter, Up and Down finish the edit and move the cursor, Escape
     // cancels it. Any other key is typed into the editor.
     void EditKeyCode(int keyCode);
+    // Drops an open edit without storing anything, as Escape does.
+    void CancelEdit();
     // The follow-up of a click or double click on the grid: runs the recalculation of a value the
     // click committed and moves the cursor to the row after the edited one.
     void GridClicked();

@@ -4,7 +4,9 @@
 
 namespace {
 
-QString sectionKey(const QString& key) { return QStringLiteral("Settings/") + key; }
+QString sectionKey(const QString& key) {
+    return QStringLiteral("Settings/") + key;
+}
 
 }  // namespace
 
@@ -14,7 +16,9 @@ IniSettings::IniSettings()
 IniSettings::IniSettings(const QString& filePath)
     : store_(std::make_unique<QSettings>(filePath, QSettings::IniFormat)) {}
 
-QString IniSettings::value(const QString& key) const { return store_->value(sectionKey(key)).toString(); }
+QString IniSettings::value(const QString& key) const {
+    return store_->value(sectionKey(key)).toString();
+}
 
 void IniSettings::setValue(const QString& key, const QString& value) {
     store_->setValue(sectionKey(key), value);

@@ -1,23 +1,205 @@
-#include "mainwin/frmMain.h"
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableView>
 
-#include <gtest/gtest.h>
-
-#include <QTest>
-
-#include "model/testdata.h"
-#include "support/scripteddialogs.h"
+#include "mainwin/frmDataGrid.h"
+#include "mainwindowfixture.h"
 
 namespace {
 
-TEST(frmMain, OpensAtTheTopLeftWithItsCaptionAndStartSize) {
-    TestData data;
-    ScriptedDialogs dialogs;
-    frmMain window(data, dialogs);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QTest::qWait(10);
+// Caption, shortcut or "-" for a separator, and whether the item can be chosen now.
+struct MenuItem {
+    std::string caption;
+    std::string shortcut;
+    bool enabled;
+};
+
+std::vector<MenuItem> itemsOf(const QMenu& menu) {
+    std::vector<MenuItem> items;
+    for (const QAction* action : menu.actions())
+        items.push_back({action->isSeparator() ? "-" : action->text().toStdString(),
+                         action->shortcut().toString().toStdString(), action->isEnabled()});
+    return items;
+}
+
+bool operator==(const MenuItem& a, const MenuItem& b) {
+    return a.caption == b.caption && a.shortcut == b.shortcut && a.enabled == b.enabled;
+}
+
+void PrintTo(const MenuItem& item, std::ostream* out) {
+    *out << item.caption << " [" << item.shortcut << "]" << (item.enabled ? "" : " disabled");
+}
+
+TEST_F(MainWindowTest, OpensWithItsCaptionLayoutAndMenus) {
+    QTest::qWait(20);
     EXPECT_EQ(window.windowTitle().toStdString(), "ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ・ﾒｲﾝﾌﾚｰﾑ");
-    EXPECT_EQ(window.frameGeometry(), QRect(0, 0, 646, 460));  // 9696 × 6900 twips at 15 twips a pixel
+    EXPECT_EQ(window.frameGeometry(), QRect(0, 0, 646, 460));  // 9696 × 6900 twips
+    EXPECT_EQ(grid().geometry(), QRect(155, 166, 202, 217));
+    EXPECT_EQ(child<QWidget>("Picture1")->geometry(), QRect(364, 3, 263, 398));
+    EXPECT_EQ(child<QWidget>("txtCBlock")->geometry(), QRect(238, 383, 42, 18));
+    EXPECT_EQ(child<QPushButton>("cmdNextBlock")->toolTip().toStdString(), "１つ先のブロックを表示します");
+    EXPECT_FALSE(child<QPushButton>("cmdDataEx")->isVisible());
+    EXPECT_EQ(text("txtCBlock"), "1");
+    EXPECT_EQ(grid().model()->headerData(1, Qt::Horizontal).toString().toStdString(), "貫入量");
+    EXPECT_EQ(grid().model()->headerData(499, Qt::Vertical).toString().toStdString(), "500");
+    EXPECT_EQ(grid().model()->rowCount(), 500);
+
+    const QList<QAction*> menus = window.menuBar()->actions();
+    std::vector<std::string> titles;
+    for (const QAction* menu : menus) titles.push_back(menu->text().toStdString());
+    EXPECT_EQ(titles, (std::vector<std::string>{"ファイル(&F)", "編集(&E)", "表示(&V)", "オプション(&O)",
+                                                "ヘルプ(&H)"}));
+    EXPECT_EQ(itemsOf(*menus[0]->menu()), (std::vector<MenuItem>{{"新規作成(&N)", "Ctrl+N", true},
+                                                                 {"開く(&O)", "Ctrl+O", false},
+                                                                 {"-", "", true},
+                                                                 {"データ補正", "", false},
+                                                                 {"-", "", true},
+                                                                 {"上書き保存(&S)", "Ctrl+S", false},
+                                                                 {"名前を付けて保存(&N)", "", false},
+                                                                 {"-", "", true},
+                                                                 {"印刷(&P)", "Ctrl+P", false},
+                                                                 {"プリンタの設定(&T)", "", false},
+                                                                 {"-", "", true},
+                                                                 {"終了(&Q)", "Ctrl+Q", true}}));
+    EXPECT_EQ(itemsOf(*menus[1]->menu()), (std::vector<MenuItem>{{"挿入(&I)", "Ctrl+I", true},
+                                                                 {"削除(&D)", "Ctrl+D", true},
+                                                                 {"再計算(&R)", "", true},
+                                                                 {"データクリア(全block)", "", true},
+                                                                 {"データクリア(1block)", "", true}}));
+    EXPECT_EQ(itemsOf(*menus[2]->menu()),
+              (std::vector<MenuItem>{{"グリッド(&R)", "Ctrl+R", true}, {"グラフ作成(&G)", "Ctrl+G", false}}));
+    EXPECT_EQ(itemsOf(*menus[3]->menu()), (std::vector<MenuItem>{{"データ読込み", "", false},
+                                                                 {"データ消去", "", false},
+                                                                 {"-", "", true},
+                                                                 {"通信環境設定(&R)", "", false}}));
+    EXPECT_EQ(itemsOf(*menus[4]->menu()), (std::vector<MenuItem>{{"バージョン情報(&V)", "", true}}));
+}
+
+TEST_F(MainWindowTest, ScreenshotWithASampleBlock) {
+    setReadings(1, {1.5f, 3.0f, 4.0f, 6.5f, 9.0f, 10.0f, 10.5f, 12.0f, 15.0f, 19.5f, 21.0f, 22.0f});
+    data.SurveyName[1] = QStringLiteral("北区公園造成地");
+    data.TesterName[1] = QStringLiteral("山田 太郎");
+    data.TestPlace[1] = QStringLiteral("A工区 植栽帯");
+    data.DropHeight[1] = QStringLiteral("50cm");
+    data.PointNo[1] = QStringLiteral("1");
+    data.TestYear[1] = QStringLiteral("2026");
+    data.TestMonth[1] = QStringLiteral("11");
+    data.TestDay[1] = QStringLiteral("24");
+    data.BlockNo[1] = 1;
+    showFirstBlock();
+    QTest::qWait(20);
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/screens");
+    QDir().mkpath(folder);
+    EXPECT_TRUE(window.grab().save(folder + QStringLiteral("/frmMain.png")));
+    EXPECT_EQ(text("Text調査名"), "北区公園造成地");
+    EXPECT_EQ(cell(12, 2), "1.0");
+}
+
+TEST(MainWindowSettings, FirstStartGivesTheDefaultsAndBadValuesCountAsMissing) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("settings.ini"));
+    {
+        IniSettings stored(path);
+        stored.setValue(QStringLiteral("Color1"), QStringLiteral("0"));
+        stored.setValue(QStringLiteral("Color2"), QStringLiteral("123"));
+        stored.setValue(QStringLiteral("Mono3"), QStringLiteral("grey"));
+        stored.setValue(QStringLiteral("K40DRV_H5"), QStringLiteral("3"));
+    }
+    IniSettings settings(path);
+    ScriptedDialogs dialogs;
+    TestData data;
+    frmMain window(data, dialogs, settings);
+    EXPECT_EQ(data.Color, (std::array<qint32, 6>{0, 255, 123, 33023, 65280, 16776960}));
+    EXPECT_EQ(data.Mono, (std::array<qint32, 6>{0, 14737632, 12632256, 8421504, 4210752, 0}));
+    EXPECT_EQ(data.CommPort, 3);
+
+    IniSettings empty(folder.filePath(QStringLiteral("none.ini")));
+    TestData fresh;
+    frmMain first(fresh, dialogs, empty);
+    EXPECT_EQ(fresh.Color, TestData::DefaultColor);
+    EXPECT_EQ(fresh.CommPort, 2);
+}
+
+TEST_F(MainWindowTest, ClosingWritesTheSettingsUnlessMinimised) {
+    window.showMinimized();
+    window.close();
+    EXPECT_TRUE(settings.value(QStringLiteral("Color1")).isEmpty());
+    EXPECT_TRUE(settings.value(QStringLiteral("MainLeft")).isEmpty());
+
+    window.showNormal();
+    data.Color[1] = 4242;
+    window.close();
+    EXPECT_EQ(settings.value(QStringLiteral("Color1")).toStdString(), "4242");
+    EXPECT_EQ(settings.value(QStringLiteral("Mono5")).toStdString(), "0");
+    EXPECT_EQ(settings.value(QStringLiteral("K40DRV_H5")).toStdString(), "2");
+    EXPECT_EQ(settings.value(QStringLiteral("MainWidth")).toStdString(), "9690");
+}
+
+TEST_F(MainWindowTest, QuitAsksFirst) {
+    dialogs.expect(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌを終了してもよろしいですか？"), Answer::No);
+    window.mnuExit->trigger();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(dialogs.shown()[0].title.toStdString(), "終了確認");
+    EXPECT_EQ(dialogs.shown()[0].buttons, Buttons::YesNo);
+
+    dialogs.expect(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌを終了してもよろしいですか？"), Answer::Yes);
+    window.mnuExit->trigger();
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, ControlRightClickOnTheFreeAreaOffersToReadTheCounterAgain) {
+    dialogs.expect(QStringLiteral("ﾃﾗｺｶｳﾝﾀのﾊﾞｯｸｱｯﾌﾟﾃﾞｰﾀを再読込みしますか？"), Answer::No);
+    QTest::mouseClick(window.centralWidget(), Qt::RightButton, Qt::ControlModifier, QPoint(20, 300));
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].title.toStdString(), "ﾃﾗｺﾃﾞｰﾀの再読込み");
+}
+
+TEST_F(MainWindowTest, ListingShowsEveryBlockInItsColumnAndBringsTheMainWindowBack) {
+    setReadings(1, {1.0f, 2.0f, 3.0f});
+    setReadings(2, {0.5f, 1.0f, 1.5f, 2.0f, 2.25f});
+    data.DataFileName = QStringLiteral("/data/現場.txt");
+    showFirstBlock();
+    window.mnuGrid->trigger();
+    EXPECT_FALSE(window.isVisible());
+    frmDataGrid* listing = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<frmDataGrid*>(top); found && found->isVisible()) listing = found;
+    ASSERT_NE(listing, nullptr);
+    EXPECT_EQ(listing->windowTitle().toStdString(), "ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ｸﾞﾘｯﾄﾞ表示 [/data/現場.txt]");
+    const QAbstractItemModel& model = *listing->findChild<QTableView*>()->model();
+    EXPECT_EQ(model.rowCount(), 5);
+    EXPECT_EQ(model.columnCount(), 100);
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString().toStdString(), "計測値(1)");
+    EXPECT_EQ(model.headerData(99, Qt::Horizontal).toString().toStdString(), "計測値(100)");
+    EXPECT_EQ(model.index(4, 1).data().toString().toStdString(), "2.3");
+    EXPECT_TRUE(model.index(4, 0).data().toString().isEmpty());
+    EXPECT_TRUE(model.index(0, 2).data().toString().isEmpty());
+
+    listing->findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, ListingAndVersionWindow) {
+    dialogs.expect(QStringLiteral("データが読込まれていません。"));
+    window.mnuGrid->trigger();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(dialogs.shown()[0].title.toStdString(), "データなし");
+
+    window.mnuAbout->trigger();
+    QWidget* about = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QStringLiteral("frmAbout") && top->isVisible()) about = top;
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->windowTitle().toStdString(), "ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ﾊﾞｰｼﾞｮﾝ情報");
+    EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("lblVersion"))->text().toStdString(), "Version 4.00");
+    EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("lblTitle"))->text().toStdString(),
+              "テラコダイヤグラフ");
+    EXPECT_EQ(about->pos(), QPoint(187, 200));
+    about->close();
 }
 
 }  // namespace

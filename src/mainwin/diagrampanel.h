@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QFrame>
+
+struct TestData;
+
+// The diagram area `Picture1` of the main window: the softness–depth diagram of the shown block.
+// A click redraws it.
+class DiagramPanel : public QFrame {
+    Q_OBJECT
+
+public:
+    DiagramPanel(const TestData& data, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    const TestData& data_;
+};

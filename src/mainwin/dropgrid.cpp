@@ -1,0 +1,206 @@
+#include "mainwin/dropgrid.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
+
+#include "mainwin/cornerlabel.h"
+#include "model/readingentry.h"
+#include "model/testdata.h"
+
+namespace {
+
+// The key code of a key press as the editing rules know it: the Windows virtual-key numbers.
+int keyCodeOf(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return KeyCode::Enter;
+        case Qt::Key_Escape: return KeyCode::Escape;
+        case Qt::Key_Up: return KeyCode::Up;
+        case Qt::Key_Down: return KeyCode::Down;
+        case Qt::Key_Left: return 37;
+        case Qt::Key_Right: return 39;
+        case Qt::Key_Backspace: return 8;
+        case Qt::Key_Delete: return 46;
+        default: return event.key() >= Qt::Key_Space && event.key() <= Qt::Key_Z ? event.key() : 0;
+    }
+}
+
+bool finishesEdit(int keyCode) {
+    return keyCode == KeyCode::Enter || keyCode == KeyCode::Escape || keyCode == KeyCode::Up ||
+           keyCode == KeyCode::Down;
+}
+
+}  // namespace
+
+FloatingEditor::FloatingEditor(QWidget* parent) : QLineEdit(parent) {
+    setObjectName(QStringLiteral("txtEdit"));
+    setFrame(false);
+    // Readings are numbers: no input method.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    hide();
+}
+
+void FloatingEditor::keyPressEvent(QKeyEvent* event) {
+    const int keyCode = keyCodeOf(*event);
+    emit keyDown(keyCode);
+    if (finishesEdit(keyCode))
+        event->accept();
+    else
+        QLineEdit::keyPressEvent(event);
+}
+
+int DropGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : TestData::GridRows;
+}
+
+int DropGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant DropGridModel::data(const QModelIndex& index, int role) const {
+    if (role == Qt::DisplayRole) return text(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant DropGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    // Fixed section sizes spare the headers from measuring 500 labels.
+    if (role == Qt::SizeHintRole) return orientation == Qt::Vertical ? QSize(28, 18) : QSize(78, 18);
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Vertical) return QString::number(section + 1);
+    return section == 0 ? QStringLiteral("計測値") : QStringLiteral("貫入量");
+}
+
+void DropGridModel::setText(int row, int column, const QString& text) {
+    QString& cell = texts_.at(row).at(column);
+    if (cell == text) return;
+    cell = text;
+    emit dataChanged(index(row, column), index(row, column), {Qt::DisplayRole});
+}
+
+DropGrid::DropGrid(QWidget* parent)
+    : QTableView(parent), texts_(new DropGridModel(this)), editor_(new FloatingEditor(viewport())) {
+    setObjectName(QStringLiteral("grdData"));
+    verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(18);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setDefaultSectionSize(78);
+    horizontalHeader()->setHighlightSections(false);
+    verticalHeader()->setHighlightSections(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setModel(texts_);
+    setCornerText(*this, QStringLiteral("回数"));
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setTabKeyNavigation(false);
+    setCurrentIndex(texts_->index(0, 0));
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        keepReadingColumnCurrent(current.row(), current.column());
+    });
+    connect(this, &QTableView::clicked, this, [this] { entry_->GridClicked(); });
+    connect(this, &QTableView::doubleClicked, this, [this] { entry_->GridClicked(); });
+    connect(editor_, &FloatingEditor::keyDown, this, [this](int keyCode) { entry_->EditKeyCode(keyCode); });
+}
+
+QString DropGrid::cellText(int row, int column) const {
+    return texts_->text(row - 1, column - 1);
+}
+
+void DropGrid::setCellText(int row, int column, const QString& text) {
+    texts_->setText(row - 1, column - 1, text);
+}
+
+int DropGrid::currentRow() const {
+    return currentIndex().row() + 1;
+}
+
+int DropGrid::currentColumn() const {
+    return currentIndex().column() + 1;
+}
+
+void DropGrid::setCurrentRow(int row) {
+    moveCurrent(row, currentColumn());
+}
+
+void DropGrid::setCurrentColumn(int column) {
+    moveCurrent(currentRow(), column);
+}
+
+// The current cell is about to change: an open edit is committed first.
+void DropGrid::moveCurrent(int row, int column) {
+    if (row == currentRow() && column == currentColumn()) return;
+    commit();
+    setCurrentIndex(texts_->index(row - 1, column - 1));
+}
+
+void DropGrid::keepReadingColumnCurrent(int row, int column) {
+    if (column == 1) setCurrentIndex(texts_->index(row, 0));
+}
+
+void DropGrid::commit() {
+    if (entry_) entry_->InData();
+}
+
+void DropGrid::openEditor(const QString& text) {
+    scrollTo(currentIndex());
+    editor_->setGeometry(visualRect(currentIndex()));
+    editor_->setText(text);
+    editor_->setCursorPosition(static_cast<int>(text.size()));
+    editor_->show();
+    editor_->setFocus();
+}
+
+// Taking the focus commits an open edit, even while the window is not active and no focus event comes.
+void DropGrid::focusGrid() {
+    setFocus();
+    commit();
+}
+
+void DropGrid::scrollHome() {
+    horizontalScrollBar()->setValue(0);
+    scrollTo(currentIndex());
+}
+
+void DropGrid::letEventsRun() {
+    QApplication::processEvents();
+}
+
+void DropGrid::focusInEvent(QFocusEvent* event) {
+    commit();
+    QTableView::focusInEvent(event);
+}
+
+void DropGrid::keyPressEvent(QKeyEvent* event) {
+    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool focusKey = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    const bool opensEditor = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                             (!event->text().isEmpty() && !focusKey);
+    if (command || !opensEditor || !entry_) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    entry_->GridKeyPress(event->text());
+    event->accept();
+}
+
+// The right button opens the edit menu without moving the current cell.
+void DropGrid::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QTableView::mousePressEvent(event);
+}
+
+void DropGrid::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        emit menuRequested(event->globalPosition().toPoint());
+        event->accept();
+        return;
+    }
+    QTableView::mouseReleaseEvent(event);
+}

@@ -1,0 +1,52 @@
+#include <QAction>
+#include <QMenuBar>
+
+#include "mainwin/frmMain.h"
+
+// The menu bar of the main window. Items whose commands live in windows not opened from here yet stay
+// disabled.
+void frmMain::createMenus() {
+    const auto item = [this](QMenu* menu, const char* caption, const char* shortcut, auto handler) {
+        QAction* action = menu->addAction(QString::fromUtf8(caption));
+        if (shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(shortcut)));
+        if constexpr (!std::is_same_v<decltype(handler), std::nullptr_t>)
+            connect(action, &QAction::triggered, this, handler);
+        else
+            action->setEnabled(false);
+        return action;
+    };
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    mnuNew = item(mnuFile, "新規作成(&N)", "Ctrl+N", [this] { blocks_.NewData(); });
+    mnuOpen = item(mnuFile, "開く(&O)", "Ctrl+O", nullptr);
+    mnuFile->addSeparator();
+    mnuFileCheck = item(mnuFile, "データ補正", nullptr, nullptr);
+    mnuFile->addSeparator();
+    mnuSave = item(mnuFile, "上書き保存(&S)", "Ctrl+S", nullptr);
+    mnuSaveName = item(mnuFile, "名前を付けて保存(&N)", nullptr, nullptr);
+    mnuFile->addSeparator();
+    mnuPrint = item(mnuFile, "印刷(&P)", "Ctrl+P", nullptr);
+    mnuSetPrinter = item(mnuFile, "プリンタの設定(&T)", nullptr, nullptr);
+    mnuFile->addSeparator();
+    mnuExit = item(mnuFile, "終了(&Q)", "Ctrl+Q", [this] { quit(); });
+
+    mnuEdit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    mnuInsert = item(mnuEdit, "挿入(&I)", "Ctrl+I", [this] { blocks_.InsertDrop(); });
+    mnuDelete = item(mnuEdit, "削除(&D)", "Ctrl+D", [this] { blocks_.DeleteDrop(); });
+    mnuReCal = item(mnuEdit, "再計算(&R)", nullptr, [this] { blocks_.Recalculate(); });
+    mnuClearAll = item(mnuEdit, "データクリア(全block)", nullptr, [this] { blocks_.ClearAllBlocks(); });
+    mnuClearBlock = item(mnuEdit, "データクリア(1block)", nullptr, [this] { blocks_.ClearShownBlock(); });
+
+    mnuView = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    mnuGrid = item(mnuView, "グリッド(&R)", "Ctrl+R", [this] { showListing(); });
+    mnuGraph = item(mnuView, "グラフ作成(&G)", "Ctrl+G", nullptr);
+
+    QMenu* mnuOption = menuBar()->addMenu(QStringLiteral("オプション(&O)"));
+    mnuInputData = item(mnuOption, "データ読込み", nullptr, nullptr);
+    mnuErase = item(mnuOption, "データ消去", nullptr, nullptr);
+    mnuOption->addSeparator();
+    mnuTRSet = item(mnuOption, "通信環境設定(&R)", nullptr, nullptr);
+
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    mnuAbout = item(mnuHelp, "バージョン情報(&V)", nullptr, [this] { showAbout(); });
+}
