@@ -1,0 +1,52 @@
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "diagram/softnessdiagram.h"
+#include "model/testdata.h"
+#include "platform/gui/fonts.h"
+#include "platform/gui/paintersurface.h"
+
+namespace {
+
+// A block of 500 drops reaching 97.5 cm, with softness varying from drop to drop.
+TestData fiveHundredDrops() {
+    TestData data;
+    const float penetrations[] = {0.1f, 0.15f, 0.2f, 0.3f, 0.25f, 0.1f, 0.2f, 0.05f};
+    float depth = 0;
+    for (size_t drop = 1; drop <= 500; ++drop) {
+        depth += penetrations[drop % 8];
+        data.Measure[1][drop] = depth;
+    }
+    data.DropCount[1] = 500;
+    return data;
+}
+
+// One redraw of the graph window's panel (3950 × 5724 twips): clear, then draw the diagram.
+void DrawDiagramOf500Drops(benchmark::State& state) {
+    const TestData data = fiveHundredDrops();
+    QImage panel(263, 382, QImage::Format_RGB32);  // 15 twips per pixel
+    panel.setDotsPerMeterX(3780);
+    panel.setDotsPerMeterY(3780);
+    for (auto _ : state) {
+        panel.fill(Qt::white);
+        QPainter painter(&panel);
+        painter.setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+        PainterSurface box(painter);
+        DrawDiagram(box, data);
+    }
+}
+BENCHMARK(DrawDiagramOf500Drops)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QGuiApplication application(argc, argv);
+    installFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,22 @@
+#include "diagram/softnessdiagram.h"
+
+#include "diagram/diagramrenderer.h"
+#include "diagram/diagramtarget.h"
+#include "model/testdata.h"
+#include "platform/surface.h"
+
+void DrawDiagram(Surface& box, const TestData& data) {
+    drawSoftnessDiagram(box, data, screenTarget(box.width(), box.height()));
+}
+
+DiagramLayout DrawGraphGGT(Surface& printer, const TestData& data, int CuPage, bool showMarks,
+                           ProgressSink& progress, EventPump& events) {
+    const DiagramTarget target = sheetSlotTarget(CuPage, showMarks);
+    drawSoftnessDiagram(printer, data, target, &progress, &events);
+    return target.layout;
+}
+
+void PrintFormDiagram(Surface& printer, const TestData& data, ProgressSink& progress) {
+    const bool marksShown = !(data.GGTMode == -1 && data.ShowMarks == 0);
+    drawSoftnessDiagram(printer, data, testFormTarget(marksShown), &progress);
+}
