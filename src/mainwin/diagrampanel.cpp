@@ -3,19 +3,22 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "model/testdata.h"
+#include "diagram/softnessdiagram.h"
+#include "platform/gui/paintersurface.h"
 
-DiagramPanel::DiagramPanel(const TestData& data, QWidget* parent) : QFrame(parent), data_(data) {
+DiagramPanel::DiagramPanel(const TestData& data, QWidget* parent) : QWidget(parent), data_(data) {
     setObjectName(QStringLiteral("Picture1"));
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // The white background clears the panel before every drawing.
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
     setPalette(colours);
 }
 
-void DiagramPanel::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
+void DiagramPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PainterSurface box(painter);
+    DrawDiagram(box, data_);
 }
 
 void DiagramPanel::mouseReleaseEvent(QMouseEvent* event) {
@@ -25,5 +28,5 @@ void DiagramPanel::mouseReleaseEvent(QMouseEvent* event) {
 
 void DiagramPanel::mouseDoubleClickEvent(QMouseEvent* event) {
     update();
-    QFrame::mouseDoubleClickEvent(event);
+    event->accept();
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QFrame>
+#include <QWidget>
 
 struct TestData;
 
 // The diagram area `Picture1` of the main window: the softness–depth diagram of the shown block.
 // A click redraws it.
-class DiagramPanel : public QFrame {
+class DiagramPanel : public QWidget {
     Q_OBJECT
 
 public:
