@@ -44,7 +44,7 @@ BENCHMARK(DrawDiagramOf500Drops)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
-    installFontSubstitutes();
+    installApplicationFonts();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

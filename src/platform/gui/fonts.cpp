@@ -1,6 +1,6 @@
 #include "platform/gui/fonts.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QFont>
 
 void installApplicationFonts() {
@@ -8,5 +8,5 @@ void installApplicationFonts() {
     QFont::insertSubstitution(QStringLiteral("MS 明朝"), QStringLiteral("IPAMincho"));
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    QGuiApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
 }
