@@ -1,7 +1,7 @@
 #include "platform/gui/fonts.h"
 
-#include <QGuiApplication>
 #include <QFont>
+#include <QGuiApplication>
 
 void installApplicationFonts() {
     QFont::insertSubstitution(QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"));
