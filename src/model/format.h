@@ -35,9 +35,12 @@ QString dropValue(float value);
 // Numeric text: optional blanks, an optional sign, digits with an optional point and fraction and an
 // optional exponent, and nothing else. Empty text is not numeric.
 bool isNumeric(QStringView text);
+// The same rule for ASCII text as a data file holds it.
+bool isNumeric(std::string_view text);
 
 // The value of the longest numeric prefix after leading blanks; 0 when there is none ("12.5abc" is 12.5).
 double valueOf(QStringView text);
+double valueOf(std::string_view text);
 
 // A stored reading as it prints: its shortest decimal text read back as a double, so that typed input
 // is compared with the number the user sees.
