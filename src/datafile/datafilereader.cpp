@@ -1,6 +1,7 @@
 #include "datafile/datafilereader.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <QFile>
 #include <algorithm>
@@ -27,18 +28,21 @@ constexpr int ValuesPerLine = 10;
 // The whole file, or the reason it cannot be read.
 std::optional<std::string> readFile(const QString& path, QString& reason) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    std::string bytes;
-    if (fd >= 0) {
-        char buffer[65536];
-        ssize_t count = 0;
-        while ((count = ::read(fd, buffer, sizeof buffer)) > 0 || (count < 0 && errno == EINTR))
-            if (count > 0) bytes.append(buffer, static_cast<size_t>(count));
-        const int readError = count < 0 ? errno : 0;
-        ::close(fd);
-        if (readError == 0) return bytes;
-        errno = readError;
+    if (fd < 0) {
+        reason = QString::fromLocal8Bit(std::strerror(errno));
+        return std::nullopt;
     }
-    reason = QString::fromLocal8Bit(std::strerror(errno));
+    struct stat status {};
+    std::string bytes;
+    if (::fstat(fd, &status) == 0) bytes.reserve(static_cast<size_t>(status.st_size));
+    char buffer[65536];
+    ssize_t count = 0;
+    while ((count = ::read(fd, buffer, sizeof buffer)) > 0 || (count < 0 && errno == EINTR))
+        if (count > 0) bytes.append(buffer, static_cast<size_t>(count));
+    const int error = count < 0 ? errno : 0;
+    ::close(fd);
+    if (error == 0) return bytes;
+    reason = QString::fromLocal8Bit(std::strerror(error));
     return std::nullopt;
 }
 
@@ -159,6 +163,8 @@ private:
     // A drop value: its leading number, 0 when there is none. A number beyond single precision
     // cannot be a reading.
     float reading() {
+        if (const std::optional<double> plain = fields_.nextQuotedDecimal())
+            return static_cast<float>(*plain);
         const std::optional<std::string_view> next = field();
         if (!next) return 0.0f;
         const double value = Format::valueOf(*next);

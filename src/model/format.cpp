@@ -262,6 +262,7 @@ double valueOf(QStringView text) {
 
 double valueOf(std::string_view text) {
     const std::string_view rest = after(text, skipBlanks(text, 0));
+    if (const std::optional<PlainDecimal> plain = plainDecimal(rest)) return plain->value;
     const NumberPrefix prefix = numberPrefix(rest);
     if (prefix.end == 0) return 0.0;
     return valueOfDigits(rest.substr(0, static_cast<size_t>(prefix.end)), prefix.negativeExponent);

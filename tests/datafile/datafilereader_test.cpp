@@ -48,6 +48,17 @@ TEST(FieldStream, SplitsAtCommasAndLineEndsAndTakesQuotedTextLiterally) {
     EXPECT_EQ(fields.next(), std::nullopt);
 }
 
+TEST(FieldStream, TakesAQuotedPlainDecimalAsItsValueAndLeavesAnyOtherField) {
+    FieldStream fields("\" 12.5\",\"-.5\"\r\n\"1e3\", 7,\" 3x\"");
+    EXPECT_EQ(fields.nextQuotedDecimal(), 12.5);
+    EXPECT_EQ(fields.nextQuotedDecimal(), -0.5);
+    for (const char* expected : {"1e3", "7", " 3x"}) {
+        EXPECT_EQ(fields.nextQuotedDecimal(), std::nullopt);
+        EXPECT_EQ(fields.next(), expected);
+    }
+    EXPECT_EQ(fields.nextQuotedDecimal(), std::nullopt);
+}
+
 TEST_F(ReadDataFileTest, ExtendedLayoutLoadsEveryBlockAndReplacesTheEarlierData) {
     holdEarlierData();
     const ReadResult result = read(
