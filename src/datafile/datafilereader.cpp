@@ -25,6 +25,10 @@ constexpr int ExtendedMaxDrops = 500;
 constexpr int OlderMaxDrops = 240;
 constexpr int ValuesPerLine = 10;
 
+// A data file of 100 blocks of 500 drops takes about half a megabyte; a file far larger than that is
+// something else, and is not read into memory.
+constexpr off_t LargestFile = 64 * 1024 * 1024;
+
 // The whole file, or the reason it cannot be read.
 std::optional<std::string> readFile(const QString& path, QString& reason) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
@@ -33,8 +37,13 @@ std::optional<std::string> readFile(const QString& path, QString& reason) {
         return std::nullopt;
     }
     struct stat status {};
+    if (::fstat(fd, &status) == 0 && status.st_size > LargestFile) {
+        ::close(fd);
+        reason = QString::fromLocal8Bit(std::strerror(EFBIG));
+        return std::nullopt;
+    }
     std::string bytes;
-    if (::fstat(fd, &status) == 0) bytes.reserve(static_cast<size_t>(status.st_size));
+    bytes.reserve(static_cast<size_t>(status.st_size));
     char buffer[65536];
     ssize_t count = 0;
     while ((count = ::read(fd, buffer, sizeof buffer)) > 0 || (count < 0 && errno == EINTR))

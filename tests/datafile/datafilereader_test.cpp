@@ -75,14 +75,9 @@ TEST_F(ReadDataFileTest, ExtendedLayoutLoadsEveryBlockAndReplacesTheEarlierData)
     EXPECT_EQ(data.BlockCount, 2);
     EXPECT_EQ(data.CurBlock, 1);
     EXPECT_EQ(data.BlockNo[1], 7);
-    EXPECT_EQ(data.SurveyName[1], QStringLiteral("調査～"));
-    EXPECT_EQ(data.TesterName[1], QStringLiteral("山田"));
-    EXPECT_EQ(data.TestYear[1], QStringLiteral("2024"));
-    EXPECT_EQ(data.TestMonth[1], QStringLiteral("05"));
-    EXPECT_EQ(data.TestDay[1], QStringLiteral("12"));
-    EXPECT_EQ(data.TestPlace[1], QStringLiteral("a, b"));
-    EXPECT_EQ(data.PointNo[1], QStringLiteral("No.1"));
-    EXPECT_EQ(data.DropHeight[1], QStringLiteral("50cm"));
+    EXPECT_EQ(QStringList({data.SurveyName[1], data.TesterName[1], data.TestYear[1], data.TestMonth[1],
+                           data.TestDay[1], data.TestPlace[1], data.PointNo[1], data.DropHeight[1]}),
+              QStringList({"調査～", "山田", "2024", "05", "12", "a, b", "No.1", "50cm"}));
     EXPECT_EQ(data.DropCount[1], 12);
     EXPECT_EQ(data.Measure[1][1], 1.235f);
     EXPECT_EQ(data.Measure[1][2], 0.5f);
