@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 #include <QString>
+#include <QTemporaryDir>
 #include <cstdlib>
 
 #include "datafile/datafilereader.h"
@@ -31,11 +31,11 @@ TestData largestDataSet() {
 }
 
 // The file the benchmarks read: DATAFILE_BENCH_FILE when set (so that a script can read the same
-// file), else a file in the temporary folder.
+// file), else a file in a temporary folder removed at the end.
 QString benchmarkFile() {
+    static const QTemporaryDir folder;
     const char* chosen = std::getenv("DATAFILE_BENCH_FILE");
-    return chosen ? QString::fromLocal8Bit(chosen)
-                  : QDir::temp().filePath(QStringLiteral("terrako-bench.txt"));
+    return chosen ? QString::fromLocal8Bit(chosen) : folder.filePath(QStringLiteral("largest.txt"));
 }
 
 void ReadLargestFile(benchmark::State& state) {
