@@ -51,7 +51,7 @@ struct PlainDecimal {
     double value;
     size_t length;  // characters taken
 };
-std::optional<PlainDecimal> plainDecimal(std::string_view text);
+inline std::optional<PlainDecimal> plainDecimal(std::string_view text);
 
 // A stored reading as it prints: its shortest decimal text read back as a double, so that typed input
 // is compared with the number the user sees.
