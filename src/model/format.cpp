@@ -116,22 +116,46 @@ QString formatted(T value, std::string_view pattern) {
     return QString::fromLatin1(text);
 }
 
-bool isBlank(QChar c) {
+// The rules for reading numbers apply alike to typed text (QStringView) and to file bytes
+// (std::string_view); both are indexed by position.
+template <typename View>
+qsizetype sizeOf(View text) {
+    return static_cast<qsizetype>(text.size());
+}
+
+template <typename View>
+auto at(View text, qsizetype index) {
+    return text[static_cast<decltype(text.size())>(index)];
+}
+
+QStringView after(QStringView text, qsizetype index) {
+    return text.sliced(index);
+}
+
+std::string_view after(std::string_view text, qsizetype index) {
+    return text.substr(static_cast<size_t>(index));
+}
+
+template <typename Char>
+bool isBlank(Char c) {
     return c == u' ' || c == u'\t';
 }
 
-bool isDigit(QChar c) {
+template <typename Char>
+bool isDigit(Char c) {
     return c >= u'0' && c <= u'9';
 }
 
-qsizetype skipBlanks(QStringView text, qsizetype at) {
-    while (at < text.size() && isBlank(text[at])) ++at;
-    return at;
+template <typename View>
+qsizetype skipBlanks(View text, qsizetype index) {
+    while (index < sizeOf(text) && isBlank(at(text, index))) ++index;
+    return index;
 }
 
-qsizetype skipDigits(QStringView text, qsizetype at) {
-    while (at < text.size() && isDigit(text[at])) ++at;
-    return at;
+template <typename View>
+qsizetype skipDigits(View text, qsizetype index) {
+    while (index < sizeOf(text) && isDigit(at(text, index))) ++index;
+    return index;
 }
 
 // The longest number at the start of the text: sign, digits, point, fraction, exponent.
@@ -140,31 +164,51 @@ struct NumberPrefix {
     bool negativeExponent = false;
 };
 
-NumberPrefix numberPrefix(QStringView text) {
+template <typename View>
+NumberPrefix numberPrefix(View text) {
     NumberPrefix prefix;
-    qsizetype at = 0;
-    if (at < text.size() && (text[at] == u'+' || text[at] == u'-')) ++at;
-    const qsizetype integerEnd = skipDigits(text, at);
-    bool anyDigit = integerEnd > at;
-    at = integerEnd;
-    if (at < text.size() && text[at] == u'.') {
-        const qsizetype fractionEnd = skipDigits(text, at + 1);
-        anyDigit = anyDigit || fractionEnd > at + 1;
-        at = fractionEnd;
+    const qsizetype size = sizeOf(text);
+    qsizetype index = 0;
+    if (index < size && (at(text, index) == u'+' || at(text, index) == u'-')) ++index;
+    const qsizetype integerEnd = skipDigits(text, index);
+    bool anyDigit = integerEnd > index;
+    index = integerEnd;
+    if (index < size && at(text, index) == u'.') {
+        const qsizetype fractionEnd = skipDigits(text, index + 1);
+        anyDigit = anyDigit || fractionEnd > index + 1;
+        index = fractionEnd;
     }
     if (!anyDigit) return prefix;
-    if (at < text.size() && (text[at] == u'e' || text[at] == u'E')) {
-        qsizetype exponentAt = at + 1;
-        const bool negative = exponentAt < text.size() && text[exponentAt] == u'-';
-        if (exponentAt < text.size() && (text[exponentAt] == u'+' || negative)) ++exponentAt;
+    if (index < size && (at(text, index) == u'e' || at(text, index) == u'E')) {
+        qsizetype exponentAt = index + 1;
+        const bool negative = exponentAt < size && at(text, exponentAt) == u'-';
+        if (exponentAt < size && (at(text, exponentAt) == u'+' || negative)) ++exponentAt;
         const qsizetype exponentEnd = skipDigits(text, exponentAt);
         if (exponentEnd > exponentAt) {
-            at = exponentEnd;
+            index = exponentEnd;
             prefix.negativeExponent = negative;
         }
     }
-    prefix.end = at;
+    prefix.end = index;
     return prefix;
+}
+
+template <typename View>
+bool isNumericText(View text) {
+    const View rest = after(text, skipBlanks(text, 0));
+    const qsizetype end = numberPrefix(rest).end;
+    return end > 0 && skipBlanks(rest, end) == sizeOf(rest);
+}
+
+// The value of a number prefix given as ASCII digits, with its sign.
+double valueOfDigits(std::string_view number, bool negativeExponent) {
+    const bool negative = number.front() == '-';
+    if (number.front() == '+' || negative) number.remove_prefix(1);
+    double value = 0.0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        value = negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
+    return negative ? -value : value;
 }
 
 }  // namespace
@@ -201,23 +245,27 @@ QString dropValue(float value) {
 }
 
 bool isNumeric(QStringView text) {
-    const QStringView rest = text.sliced(skipBlanks(text, 0));
-    const qsizetype end = numberPrefix(rest).end;
-    return end > 0 && skipBlanks(rest, end) == rest.size();
+    return isNumericText(text);
+}
+
+bool isNumeric(std::string_view text) {
+    return isNumericText(text);
 }
 
 double valueOf(QStringView text) {
-    const QStringView rest = text.sliced(skipBlanks(text, 0));
+    const QStringView rest = after(text, skipBlanks(text, 0));
     const NumberPrefix prefix = numberPrefix(rest);
     if (prefix.end == 0) return 0.0;
-    std::string ascii = rest.first(prefix.end).toLatin1().toStdString();
-    const bool negative = ascii.front() == '-';
-    if (ascii.front() == '+' || negative) ascii.erase(0, 1);
-    double value = 0.0;
-    const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (result.ec == std::errc::result_out_of_range)
-        value = prefix.negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
-    return negative ? -value : value;
+    const std::string ascii = rest.first(prefix.end).toLatin1().toStdString();
+    return valueOfDigits(ascii, prefix.negativeExponent);
+}
+
+double valueOf(std::string_view text) {
+    const std::string_view rest = after(text, skipBlanks(text, 0));
+    if (const std::optional<PlainDecimal> plain = plainDecimal(rest)) return plain->value;
+    const NumberPrefix prefix = numberPrefix(rest);
+    if (prefix.end == 0) return 0.0;
+    return valueOfDigits(rest.substr(0, static_cast<size_t>(prefix.end)), prefix.negativeExponent);
 }
 
 double readingValue(float reading) {

@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QStringView>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,9 +38,20 @@ QString dropValue(float value);
 // Numeric text: optional blanks, an optional sign, digits with an optional point and fraction and an
 // optional exponent, and nothing else. Empty text is not numeric.
 bool isNumeric(QStringView text);
+// The same rule for ASCII text as a data file holds it.
+bool isNumeric(std::string_view text);
 
 // The value of the longest numeric prefix after leading blanks; 0 when there is none ("12.5abc" is 12.5).
 double valueOf(QStringView text);
+double valueOf(std::string_view text);
+
+// A plain decimal at the start of file text: an optional sign, digits with an optional point and
+// fraction, 15 digits at most, not followed by an exponent. Its value is that of `valueOf`.
+struct PlainDecimal {
+    double value;
+    size_t length;  // characters taken
+};
+inline std::optional<PlainDecimal> plainDecimal(std::string_view text);
 
 // A stored reading as it prints: its shortest decimal text read back as a double, so that typed input
 // is compared with the number the user sees.
@@ -46,5 +60,32 @@ double readingValue(float reading);
 // The shortest decimal text that reads back as the same value ("1.05", "12", "1e+20").
 std::string shortest(double value);
 std::string shortest(float value);
+
+// Inline: a data file holds tens of thousands of readings in this form. Digits and power of ten are
+// exact in doubles, so their quotient is the correctly rounded value of the decimal.
+inline std::optional<PlainDecimal> plainDecimal(std::string_view text) {
+    static constexpr double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    const bool negative = at < end && *at == '-';
+    if (at < end && (*at == '+' || negative)) ++at;
+    // Unsigned, so that an overlong number wraps harmlessly before it is refused.
+    std::uint64_t digits = 0;
+    const char* const integerStart = at;
+    while (at < end && isDigit(*at)) digits = digits * 10 + static_cast<unsigned>(*at++ - '0');
+    const std::ptrdiff_t integerDigits = at - integerStart;
+    std::ptrdiff_t decimals = 0;
+    if (at < end && *at == '.') {
+        const char* const fractionStart = ++at;
+        while (at < end && isDigit(*at)) digits = digits * 10 + static_cast<unsigned>(*at++ - '0');
+        decimals = at - fractionStart;
+    }
+    const std::ptrdiff_t count = integerDigits + decimals;
+    if (count == 0 || count > 15 || (at < end && (*at == 'e' || *at == 'E'))) return std::nullopt;
+    const double value = static_cast<double>(digits) / powersOfTen[decimals];
+    return PlainDecimal{negative ? -value : value, static_cast<size_t>(at - text.data())};
+}
 
 }  // namespace Format

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // The button sets of the application's message boxes.
 enum class Buttons {
@@ -16,6 +17,12 @@ enum class Answer { Ok, Cancel, Yes, No, Retry, Continue };
 // The answer given by the default button of a set, which is also what Enter chooses.
 Answer defaultAnswer(Buttons buttons);
 
+// One entry of a file dialog's type list: the label shown and the pattern of the names listed.
+struct FileFilter {
+    QString label;
+    QString pattern;
+};
+
 // Modal dialogs: every message box of the application goes through here, so that tests can see and
 // answer them.
 class Dialogs {
@@ -25,6 +32,11 @@ public:
     // Shows a modal message box and returns the button chosen. An empty title shows the application
     // title.
     virtual Answer message(const QString& text, Buttons buttons, const QString& title = {}) = 0;
+
+    // File dialogs: the full path chosen, or nothing when the user cancelled. The save dialog asks
+    // nothing about replacing an existing file; the caller decides.
+    virtual std::optional<QString> openFileName(const FileFilter& filter) = 0;
+    virtual std::optional<QString> saveFileName(const FileFilter& filter) = 0;
 
     // The title a box shows for the given title argument.
     static QString effectiveTitle(const QString& title);

@@ -85,4 +85,15 @@ TEST(NumericText, ReadingValueIsTheNumberAsItPrints) {
     EXPECT_EQ(Format::readingValue(0.0f), 0.0);
 }
 
+TEST(NumericText, FileBytesFollowTheSameRules) {
+    for (const char* text :
+         {"12.5abc", "abc", "  -3.5x", "1e3", "1e", " .35", "", "5.", "1.5.3", "+.5", "-0.25", "\t7",
+          "12345678901234567890", "0.1234567890123456789", "1.23456e-3", "1000.000"}) {
+        EXPECT_EQ(Format::valueOf(std::string_view(text)), Format::valueOf(QString::fromLatin1(text)))
+            << text;
+        EXPECT_EQ(Format::isNumeric(std::string_view(text)), Format::isNumeric(QString::fromLatin1(text)))
+            << text;
+    }
+}
+
 }  // namespace

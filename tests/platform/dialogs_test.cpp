@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -85,6 +87,38 @@ TEST(QtDialogs, AnswersWithTheButtonClickedAndShowsTheApplicationTitleByDefault)
     EXPECT_EQ(escaped, Answer::Cancel);
 }
 
+// Shows a file dialog through QtDialogs; while it is up, records its name filter and lets `respond`
+// close it.
+std::optional<QString> showFileDialog(bool save, QStringList& filters, QFileDialog::Options& options,
+                                      const std::function<void(QFileDialog&)>& respond) {
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        filters = dialog->nameFilters();
+        options = dialog->options();
+        respond(*dialog);
+    });
+    QtDialogs dialogs;
+    const FileFilter filter{QStringLiteral("すべてのﾌｧｲﾙ (*.txt)"), QStringLiteral("*.txt")};
+    return save ? dialogs.saveFileName(filter) : dialogs.openFileName(filter);
+}
+
+TEST(QtDialogs, FileDialogsListTheFilterAndReturnThePathOrNothingOnCancel) {
+    QStringList filters;
+    QFileDialog::Options options;
+    const QString path = QDir::temp().filePath(QStringLiteral("terrako-dialog-test.txt"));
+    const auto choose = [&](QFileDialog& dialog) {
+        dialog.selectFile(path);
+        static_cast<QDialog&>(dialog).accept();  // as the dialog's own button does
+    };
+    EXPECT_EQ(showFileDialog(true, filters, options, choose), path);
+    EXPECT_EQ(filters, QStringList({QStringLiteral("すべてのﾌｧｲﾙ (*.txt)")}));
+    EXPECT_TRUE(options.testFlag(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(showFileDialog(false, filters, options, [](QFileDialog& dialog) { dialog.reject(); }),
+              std::nullopt);
+    EXPECT_EQ(filters, QStringList({QStringLiteral("すべてのﾌｧｲﾙ (*.txt)")}));
+}
+
 TEST(ScriptedDialogs, FailsOnABoxNobodyExpected) {
     EXPECT_NONFATAL_FAILURE(
         {
@@ -98,6 +132,12 @@ TEST(ScriptedDialogs, FailsOnABoxNobodyExpected) {
             dialogs.expect(QStringLiteral("来ない"));
         },
         "never shown");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedDialogs dialogs;
+            dialogs.openFileName({});
+        },
+        "unexpected file-open dialog");
 }
 
 TEST(ScriptedDialogs, AnswersFromTheScriptOrWithTheDefaultButton) {

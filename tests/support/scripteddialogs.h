@@ -15,8 +15,15 @@ struct ShownBox {
     Answer defaultAnswer;
 };
 
+// A file dialog as a test saw it.
+struct ShownFileDialog {
+    bool save;  // a save dialog, else an open dialog
+    FileFilter filter;
+};
+
 // Dialogs for tests: records every box and answers from a script. A box the script does not expect,
-// a box with another text than expected, or an expected box that never came fails the test.
+// a box with another text than expected, or an expected box that never came fails the test; so does a
+// file dialog.
 class ScriptedDialogs : public Dialogs {
 public:
     ~ScriptedDialogs() override;
@@ -24,18 +31,31 @@ public:
     // The next box must show this text; it is answered with `answer`, or with its default button.
     void expect(const QString& text, std::optional<Answer> answer = std::nullopt);
 
+    // The next dialog must be a file-open (file-save) dialog; it returns `path`, nothing meaning Cancel.
+    void expectOpenFile(std::optional<QString> path);
+    void expectSaveFile(std::optional<QString> path);
+
     Answer message(const QString& text, Buttons buttons, const QString& title = {}) override;
+    std::optional<QString> openFileName(const FileFilter& filter) override;
+    std::optional<QString> saveFileName(const FileFilter& filter) override;
 
     const std::vector<ShownBox>& shown() const { return shown_; }
+    const std::vector<ShownFileDialog>& shownFileDialogs() const { return shownFileDialogs_; }
     // Texts of the boxes shown so far.
     std::vector<QString> texts() const;
     bool allAnswered() const { return script_.empty(); }
 
 private:
+    enum class Kind { Message, OpenFile, SaveFile };
     struct Expected {
         QString text;
         std::optional<Answer> answer;
+        Kind kind = Kind::Message;
+        std::optional<QString> path;
     };
+    std::optional<QString> fileDialog(Kind kind, const FileFilter& filter);
+
     std::deque<Expected> script_;
     std::vector<ShownBox> shown_;
+    std::vector<ShownFileDialog> shownFileDialogs_;
 };

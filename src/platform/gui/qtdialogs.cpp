@@ -1,5 +1,6 @@
 #include "platform/gui/qtdialogs.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <map>
@@ -54,7 +55,36 @@ QMessageBox::Icon iconOf(Buttons buttons) {
     return QMessageBox::NoIcon;
 }
 
+// Qt reads the patterns from the parentheses that end a filter; a label that already ends with them
+// ("すべてのﾌｧｲﾙ (*.txt)") is shown as it is.
+QString nameFilterOf(const FileFilter& filter) {
+    const QString patterns = QStringLiteral("(%1)").arg(filter.pattern);
+    return filter.label.endsWith(patterns) ? filter.label
+                                           : QStringLiteral("%1 %2").arg(filter.label, patterns);
+}
+
+std::optional<QString> chosenFile(QFileDialog& dialog, const FileFilter& filter) {
+    dialog.setNameFilter(nameFilterOf(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
 }  // namespace
+
+std::optional<QString> QtDialogs::openFileName(const FileFilter& filter) {
+    QFileDialog dialog(parent_, QStringLiteral("ファイルを開く"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return chosenFile(dialog, filter);
+}
+
+std::optional<QString> QtDialogs::saveFileName(const FileFilter& filter) {
+    QFileDialog dialog(parent_, QStringLiteral("名前を付けて保存"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    return chosenFile(dialog, filter);
+}
 
 Answer QtDialogs::message(const QString& text, Buttons buttons, const QString& title) {
     QMessageBox box(parent_);

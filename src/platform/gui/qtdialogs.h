@@ -5,7 +5,7 @@
 
 #include "platform/dialogs.h"
 
-// Message boxes as Qt dialogs with Japanese button captions, modal over the given window.
+// Message boxes and file dialogs as Qt dialogs with Japanese captions, modal over the given window.
 class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
@@ -14,6 +14,8 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
     Answer message(const QString& text, Buttons buttons, const QString& title = {}) override;
+    std::optional<QString> openFileName(const FileFilter& filter) override;
+    std::optional<QString> saveFileName(const FileFilter& filter) override;
 
 private:
     QPointer<QWidget> parent_;

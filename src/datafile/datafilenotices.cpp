@@ -1,0 +1,42 @@
+#include "datafile/datafilenotices.h"
+
+namespace DataFileNotices {
+
+QString notADataFile() {
+    return QStringLiteral("このﾌｧｲﾙは貫入計ではありません。もう一度読み直してください。");
+}
+
+QString unreadable(const QString& path, const QString& reason) {
+    return QStringLiteral("ファイル%1を読込めませんでした。\n(%2)").arg(path, reason);
+}
+
+QString damaged(const QString& path) {
+    return QStringLiteral(
+               "ファイル%1の一部が読めませんでした。ファイルが壊れている可能性があります。\n"
+               "読めた範囲のデータを表示します。上書き保存する前に内容を確認してください。")
+        .arg(path);
+}
+
+QString tooLarge(const QString& path) {
+    return QStringLiteral(
+               "ファイル%1には、読込める量(100ブロック、1ブロック500回)を超えるデータがあります。\n"
+               "超えた分は読込まれていません。上書き保存すると、その分は失われます。")
+        .arg(path);
+}
+
+QString unwritable(const QString& path, const QString& reason) {
+    return QStringLiteral("ファイル%1に保存できませんでした。\n(%2)\nファイルは変更されていません。")
+        .arg(path, reason);
+}
+
+QString unstorableQuestion() {
+    return QStringLiteral(
+        "調査情報に、ファイルに保存できない文字があります。\n"
+        "\" を ” に、保存できないその他の文字を ？ に置き換えて保存しますか？");
+}
+
+QString unstorableReplaced() {
+    return QStringLiteral("調査情報の \" を ” に、保存できないその他の文字を ？ に置き換えて保存しました。");
+}
+
+}  // namespace DataFileNotices

@@ -1,0 +1,210 @@
+#include "datafile/datafilereader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QFile>
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <optional>
+#include <string>
+
+#include "datafile/cp932.h"
+#include "datafile/fieldstream.h"
+#include "model/format.h"
+#include "model/testdata.h"
+
+namespace {
+
+constexpr std::string_view Signature = "KORVANDEL";
+constexpr std::string_view ExtendedMarker = "EXT";
+constexpr int ExtendedMaxDrops = 500;
+constexpr int OlderMaxDrops = 240;
+constexpr int ValuesPerLine = 10;
+
+// A data file of 100 blocks of 500 drops takes about half a megabyte; a file far larger than that is
+// something else, and is not read into memory.
+constexpr off_t LargestFile = 64 * 1024 * 1024;
+
+// The whole file, or the reason it cannot be read.
+std::optional<std::string> readFile(const QString& path, QString& reason) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        reason = QString::fromLocal8Bit(std::strerror(errno));
+        return std::nullopt;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && status.st_size > LargestFile) {
+        ::close(fd);
+        reason = QString::fromLocal8Bit(std::strerror(EFBIG));
+        return std::nullopt;
+    }
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(status.st_size));
+    char buffer[65536];
+    ssize_t count = 0;
+    while ((count = ::read(fd, buffer, sizeof buffer)) > 0 || (count < 0 && errno == EINTR))
+        if (count > 0) bytes.append(buffer, static_cast<size_t>(count));
+    const int error = count < 0 ? errno : 0;
+    ::close(fd);
+    if (error == 0) return bytes;
+    reason = QString::fromLocal8Bit(std::strerror(error));
+    return std::nullopt;
+}
+
+// Empties every block slot and returns to the first block, as before a file is loaded.
+void clearBlocks(TestData& data) {
+    data.DropCount.fill(0);
+    data.BlockNo.fill(0);
+    for (auto* texts : {&data.SurveyName, &data.TesterName, &data.TestYear, &data.TestMonth, &data.TestDay,
+                        &data.TestPlace, &data.PointNo, &data.DropHeight})
+        texts->fill(QString());
+    for (auto& readings : data.Measure) readings.fill(0.0f);
+    data.CurBlock = 1;
+    data.InsertMode = 0;
+    data.InsertStored = 0;
+}
+
+// Reads the blocks after the signature. A field that is missing or cannot be read as what it should
+// be is skipped: the value keeps its cleared state and the load goes on, noting the damage. At the
+// end of the file every further read fails, so the load stops there.
+class BlockReader {
+public:
+    BlockReader(std::string_view bytes, TestData& data, ReadResult& result)
+        : fields_(bytes), data_(data), result_(result) {}
+
+    void read() {
+        fields_.next();  // the signature, already checked
+        const std::optional<int> announced = integer();
+        // In the older layout the third field is already block 1's number.
+        const FieldStream beforeMarker = fields_;
+        const bool extended = fields_.next() == ExtendedMarker;
+        if (!extended) fields_ = beforeMarker;
+        data_.ExtFormat = extended ? 1 : 0;
+        data_.MaxDrops = static_cast<qint16>(extended ? ExtendedMaxDrops : OlderMaxDrops);
+        int blocks = announced.value_or(0);
+        if (blocks < 1) {
+            result_.damaged = true;
+            blocks = 1;
+        } else if (blocks > TestData::MaxBlocks) {
+            result_.tooLarge = true;
+            blocks = TestData::MaxBlocks;
+        }
+        data_.BlockCount = static_cast<qint16>(blocks);
+        for (int block = 1; block <= blocks && !ended_; ++block) {
+            if (extended)
+                readExtendedBlock(block);
+            else
+                readOlderBlock(block);
+        }
+    }
+
+private:
+    void readHeader(int block) {
+        constexpr int largest = std::numeric_limits<qint16>::max();
+        data_.BlockNo[block] = static_cast<qint16>(std::clamp(integer().value_or(0), -largest - 1, largest));
+        for (auto* texts : {&data_.SurveyName, &data_.TesterName, &data_.TestYear, &data_.TestMonth,
+                            &data_.TestDay, &data_.TestPlace, &data_.PointNo, &data_.DropHeight})
+            (*texts)[block] = text();
+    }
+
+    void readExtendedBlock(int block) {
+        readHeader(block);
+        int drops = integer().value_or(0);
+        if (drops < 0) {
+            result_.damaged = true;
+            drops = 0;
+        }
+        // Every announced value is read, so that the blocks after an oversized one are still found.
+        const int values = (drops + ValuesPerLine - 1) / ValuesPerLine * ValuesPerLine;
+        for (int drop = 1; drop <= values && !ended_; ++drop) {
+            const float value = reading();
+            if (drop <= TestData::GridRows) data_.Measure[block][drop] = value;
+        }
+        if (drops > TestData::GridRows) {
+            result_.tooLarge = true;
+            drops = TestData::GridRows;
+        }
+        data_.DropCount[block] = static_cast<qint16>(drops);
+    }
+
+    void readOlderBlock(int block) {
+        readHeader(block);
+        for (int drop = 1; drop <= OlderMaxDrops && !ended_; ++drop) data_.Measure[block][drop] = reading();
+        int drops = 0;
+        while (drops < OlderMaxDrops && data_.Measure[block][drops + 1] != 0.0f) ++drops;
+        data_.DropCount[block] = static_cast<qint16>(drops);
+    }
+
+    std::optional<std::string_view> field() {
+        const std::optional<std::string_view> next = fields_.next();
+        if (!next) {
+            ended_ = true;
+            result_.damaged = true;
+        }
+        return next;
+    }
+
+    // A count or block number; nothing when the field is missing or not a number.
+    std::optional<int> integer() {
+        const std::optional<std::string_view> next = field();
+        if (!next) return std::nullopt;
+        if (!Format::isNumeric(*next)) {
+            result_.damaged = true;
+            return std::nullopt;
+        }
+        constexpr double limit = 1e9;  // far beyond any count, well within int
+        return static_cast<int>(std::lround(std::clamp(Format::valueOf(*next), -limit - 1, limit)));
+    }
+
+    QString text() {
+        const std::optional<std::string_view> next = field();
+        if (!next) return {};
+        bool valid = true;
+        QString decoded = codec_.decode(*next, &valid);
+        if (!valid) result_.damaged = true;
+        return decoded;
+    }
+
+    // A drop value: its leading number, 0 when there is none. A number beyond single precision
+    // cannot be a reading.
+    float reading() {
+        if (const std::optional<double> plain = fields_.nextQuotedDecimal())
+            return static_cast<float>(*plain);
+        const std::optional<std::string_view> next = field();
+        if (!next) return 0.0f;
+        const double value = Format::valueOf(*next);
+        if (!(std::fabs(value) <= std::numeric_limits<float>::max())) {
+            result_.damaged = true;
+            return 0.0f;
+        }
+        return static_cast<float>(value);
+    }
+
+    FieldStream fields_;
+    TestData& data_;
+    ReadResult& result_;
+    Cp932 codec_;
+    bool ended_ = false;
+};
+
+}  // namespace
+
+ReadResult ReadDataFile(const QString& path, TestData& data) {
+    ReadResult result;
+    const std::optional<std::string> bytes = readFile(path, result.reason);
+    if (!bytes) {
+        result.status = ReadResult::Status::Unreadable;
+        return result;
+    }
+    if (FieldStream(*bytes).next() != Signature) {
+        result.status = ReadResult::Status::Refused;
+        return result;
+    }
+    clearBlocks(data);
+    BlockReader(*bytes, data, result).read();
+    return result;
+}

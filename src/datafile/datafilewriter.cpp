@@ -1,0 +1,74 @@
+#include "datafile/datafilewriter.h"
+
+#include <algorithm>
+#include <array>
+
+#include "datafile/cp932.h"
+#include "datafile/savefile.h"
+#include "model/format.h"
+#include "model/testdata.h"
+
+namespace {
+
+constexpr int ValuesPerLine = 10;
+
+std::array<const QString*, 8> surveyTexts(const TestData& data, int block) {
+    return {&data.SurveyName[block], &data.TesterName[block], &data.TestYear[block], &data.TestMonth[block],
+            &data.TestDay[block],    &data.TestPlace[block],  &data.PointNo[block],  &data.DropHeight[block]};
+}
+
+// The bytes a survey text is stored as; clears `*exact` (when given) when something was replaced.
+QByteArray storedText(Cp932& codec, const QString& text, bool* exact) {
+    if (!text.contains(u'"')) return codec.encode(text, exact);
+    if (exact) *exact = false;
+    return codec.encode(QString(text).replace(u'"', u'”'), exact);
+}
+
+void appendInteger(QByteArray& bytes, int value) {
+    bytes += Format::number(value, "0").toLatin1();
+}
+
+}  // namespace
+
+QByteArray DataFileBytes(const TestData& data) {
+    Cp932 codec;
+    QByteArray bytes;
+    bytes.reserve(data.BlockCount * 8000);
+    bytes += "\"KORVANDEL\",";
+    appendInteger(bytes, data.BlockCount);
+    bytes += ",\"EXT\"\r\n";
+    for (int block = 1; block <= data.BlockCount; ++block) {
+        const int drops = std::clamp<int>(data.DropCount[block], 0, TestData::GridRows);
+        appendInteger(bytes, block);
+        for (const QString* text : surveyTexts(data, block)) {
+            bytes += ",\"";
+            bytes += storedText(codec, *text, nullptr);
+            bytes += '"';
+        }
+        bytes += ',';
+        appendInteger(bytes, drops);
+        bytes += "\r\n";
+        for (int first = 1; first <= drops; first += ValuesPerLine) {
+            for (int drop = first; drop < first + ValuesPerLine; ++drop) {
+                if (drop > first) bytes += ',';
+                bytes += '"';
+                bytes += Format::dropValue(data.Measure[block][drop]).toLatin1();
+                bytes += '"';
+            }
+            bytes += "\r\n";
+        }
+    }
+    return bytes;
+}
+
+bool SurveyTextsStorable(const TestData& data) {
+    Cp932 codec;
+    bool exact = true;
+    for (int block = 1; block <= data.BlockCount; ++block)
+        for (const QString* text : surveyTexts(data, block)) storedText(codec, *text, &exact);
+    return exact;
+}
+
+std::optional<QString> WriteDataFile(const QString& path, const TestData& data) {
+    return SaveFileAtomically(path, DataFileBytes(data));
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <optional>
+
+// Replaces the file at `path` by `bytes` so that it is never left half written: the bytes go to a
+// new file in the same folder, which is flushed to the disk and then renamed over the old one. An
+// existing file keeps its permissions, a link keeps pointing to the replaced file, and a read-only
+// file is refused. Returns the reason when the file could not be written; it is then left as it was.
+std::optional<QString> SaveFileAtomically(const QString& path, QByteArrayView bytes);

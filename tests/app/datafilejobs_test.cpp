@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <string>
+
+namespace {
+
+const std::string ThreeDrops =
+    "\"KORVANDEL\",1,\"EXT\"\r\n"
+    "1,\"\x92\xb2\x8d\xb8\x81\x60\",\"\x8e\x52\x93\x63\",\"2024\",\"05\",\"12\",\"x\\y\",\"No.1\",\"50cm\","
+    "3\r\n"
+    "\" 1.235\",\" .35\",\" 12\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\"\r\n";
+
+struct JobRun {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+// Runs the application binary with the arguments.
+JobRun run(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(TERRAKO_BINARY), arguments);
+    process.waitForFinished();
+    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+            QString::fromUtf8(process.readAllStandardError()).toStdString()};
+}
+
+class DataFileJobsTest : public testing::Test {
+protected:
+    QString file(const char* name, const std::string& bytes) {
+        const QString path = folder.filePath(name);
+        QFile out(path);
+        out.open(QIODevice::WriteOnly);
+        out.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return path;
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(DataFileJobsTest, DumpPrintsTheDataSetAsJson) {
+    const JobRun dump = run({"dump", file("a.txt", ThreeDrops)});
+    EXPECT_EQ(dump.exitCode, 0);
+    EXPECT_EQ(dump.err, "");
+    EXPECT_EQ(
+        dump.out,
+        "{\"layout\": \"extended\", \"maxDrops\": 500, \"blockCount\": 1, \"blocks\": [{\"blockNo\": 1, "
+        "\"surveyName\": \"調査～\", \"testerName\": \"山田\", \"testYear\": \"2024\", \"testMonth\": "
+        "\"05\", "
+        "\"testDay\": \"12\", \"testPlace\": \"x\\\\y\", \"pointNo\": \"No.1\", \"dropHeight\": \"50cm\", "
+        "\"dropCount\": 3, \"measure\": [1.235, 0.35, 12]}]}\n");
+}
+
+TEST_F(DataFileJobsTest, DumpExitCodesTellRefusedFromUnreadableInput) {
+    const JobRun refused = run({"dump", file("b.txt", "\"KORVANDEL \",1,\"EXT\"\r\n")});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_NE(refused.err.find("このﾌｧｲﾙは貫入計ではありません。もう一度読み直してください。"),
+              std::string::npos);
+    EXPECT_EQ(refused.out, "");
+    const JobRun missing = run({"dump", folder.filePath("missing.txt")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos);
+    const JobRun damaged = run({"dump", file("c.txt", ThreeDrops.substr(0, ThreeDrops.size() - 20))});
+    EXPECT_EQ(damaged.exitCode, 0);
+    EXPECT_NE(damaged.err.find("ファイルが壊れている可能性があります。"), std::string::npos);
+    EXPECT_NE(damaged.out.find("\"dropCount\": 3"), std::string::npos);
+}
+
+TEST_F(DataFileJobsTest, ResaveWritesTheExtendedLayoutOrLeavesTheTargetAlone) {
+    std::string older = "\"KORVANDEL\",1\r\n5,\"s\",\"\",\"\",\"\",\"\",\"\",\"\",\"50cm\"\r\n";
+    older += "\"1.5\",\"0.25\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+    for (int line = 2; line <= 24; ++line) older += "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+    const QString in = file("older.txt", older);
+    const QString out = file("out.txt", "old");
+    EXPECT_EQ(run({"resave", in, out}).exitCode, 0);
+    QFile written(out);
+    written.open(QIODevice::ReadOnly);
+    EXPECT_EQ(written.readAll().toStdString(),
+              "\"KORVANDEL\",1,\"EXT\"\r\n1,\"s\",\"\",\"\",\"\",\"\",\"\",\"\",\"50cm\",2\r\n"
+              "\" 1.5\",\" .25\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\"\r\n");
+    const JobRun failed = run({"resave", in, out + "/inside.txt"});
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_NE(failed.err.find("に保存できませんでした。\n(Not a directory)"), std::string::npos);
+}
+
+}  // namespace

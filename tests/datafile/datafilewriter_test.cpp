@@ -1,0 +1,117 @@
+#include "datafile/datafilewriter.h"
+
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+
+#include "datafile/datafilereader.h"
+#include "datafile/savefile.h"
+#include "model/testdata.h"
+#include "testfiles.h"
+
+namespace {
+
+// Block 1 without drops and with Japanese texts, block 2 with ten drops, block 3 with eleven.
+TestData threeBlocks() {
+    TestData data;
+    data.BlockCount = 3;
+    data.BlockNo = {0, 9, 9, 9};
+    data.SurveyName[1] = QStringLiteral("調査～");
+    data.TesterName[1] = QStringLiteral("山田");
+    data.TestYear[1] = QStringLiteral("2024");
+    data.TestMonth[1] = QStringLiteral("05");
+    data.TestDay[1] = QStringLiteral("12");
+    data.TestPlace[1] = QStringLiteral("ｶﾅ");
+    data.PointNo[1] = QStringLiteral("1");
+    data.DropHeight[1] = QStringLiteral("50cm");
+    data.DropHeight[2] = QStringLiteral("25cm");
+    data.DropCount[2] = 10;
+    const float readings[] = {1.23456f, 0.5f, 3.0f, 12.5f, 0.35f, -0.5f, 7.0f, 8.0f, 9.0f, 10.0f};
+    for (int drop = 1; drop <= 10; ++drop) data.Measure[2][drop] = readings[drop - 1];
+    data.DropCount[3] = 11;
+    for (int drop = 1; drop <= 11; ++drop) data.Measure[3][drop] = static_cast<float>(drop);
+    return data;
+}
+
+TEST(WriteDataFile, WritesTheExtendedLayoutByteForByte) {
+    EXPECT_EQ(DataFileBytes(threeBlocks()).toStdString(),
+              "\"KORVANDEL\",3,\"EXT\"\r\n"
+              "1,\"\x92\xb2\x8d\xb8\x81\x60\",\"\x8e\x52\x93\x63\",\"2024\",\"05\",\"12\",\"\xb6\xc5\",\"1\","
+              "\"50cm\",0\r\n"
+              "2,\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"25cm\",10\r\n"
+              "\" 1.235\",\" .5\",\" 3\",\" 12.5\",\" .35\",\"-.5\",\" 7\",\" 8\",\" 9\",\" 10\"\r\n"
+              "3,\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",11\r\n"
+              "\" 1\",\" 2\",\" 3\",\" 4\",\" 5\",\" 6\",\" 7\",\" 8\",\" 9\",\" 10\"\r\n"
+              "\" 11\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\"\r\n");
+}
+
+TEST(WriteDataFile, ReadsBackWithThreeDecimalsAndBlocksNumberedInFileOrder) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("data.txt");
+    ASSERT_EQ(WriteDataFile(path, threeBlocks()), std::nullopt);
+    TestData data;
+    ASSERT_EQ(ReadDataFile(path, data).status, ReadResult::Status::Loaded);
+    EXPECT_EQ(data.ExtFormat, 1);
+    EXPECT_EQ(data.Measure[2][1], 1.235f);
+    EXPECT_EQ(data.Measure[2][5], 0.35f);
+    EXPECT_EQ(data.SurveyName[1], QStringLiteral("調査～"));
+    EXPECT_EQ(data.TestPlace[1], QStringLiteral("ｶﾅ"));
+    for (int block = 1; block <= 3; ++block) EXPECT_EQ(data.BlockNo[block], block);
+    EXPECT_EQ(data.DropCount[3], 11);
+}
+
+TEST(WriteDataFile, QuotesAndCharactersCp932LacksAreReplacedAndReported) {
+    TestData data;
+    data.SurveyName[1] = QStringLiteral("表～①");
+    EXPECT_TRUE(SurveyTextsStorable(data));
+    data.SurveyName[1] = QStringLiteral("a\"b");
+    EXPECT_FALSE(SurveyTextsStorable(data));
+    data.SurveyName[1] = QStringLiteral("한");
+    EXPECT_FALSE(SurveyTextsStorable(data));
+    data.TesterName[1] = QStringLiteral("a\"b");
+    EXPECT_EQ(
+        DataFileBytes(data).toStdString(),
+        "\"KORVANDEL\",1,\"EXT\"\r\n1,\"\x81\x48\",\"a\x81\x68\x62\",\"\",\"\",\"\",\"\",\"\",\"\",0\r\n");
+}
+
+class SaveFileAtomicallyTest : public testing::Test {
+protected:
+    QTemporaryDir folder;
+    const QString path = folder.filePath("data.txt");
+};
+
+TEST_F(SaveFileAtomicallyTest, ReplacesTheFileKeepingItsPermissionsAndLinks) {
+    writeBytes(path, "old");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    const QString link = folder.filePath("link.txt");
+    QFile::link(path, link);
+    EXPECT_EQ(SaveFileAtomically(link, "new"), std::nullopt);
+    EXPECT_EQ(bytesOf(path), "new");
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(QFile::permissions(path),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadUser | QFile::WriteUser);
+    EXPECT_EQ(entriesOf(folder.path()), QStringList({"data.txt", "link.txt"}));
+}
+
+TEST_F(SaveFileAtomicallyTest, WriteThatFailsHalfwayLeavesTheOldFileAsItWas) {
+    writeBytes(path, "old contents");
+    std::optional<QString> reason;
+    {
+        const FileSizeLimit diskFull(100);
+        reason = SaveFileAtomically(path, QByteArray(1000, 'x'));
+    }
+    EXPECT_EQ(reason, QStringLiteral("File too large"));
+    EXPECT_EQ(bytesOf(path), "old contents");
+    EXPECT_EQ(entriesOf(folder.path()), QStringList({"data.txt"}));
+}
+
+TEST_F(SaveFileAtomicallyTest, TargetThatCannotBeAFileIsRefusedWithTheReason) {
+    writeBytes(path, "old");
+    EXPECT_EQ(SaveFileAtomically(folder.filePath("gone/data.txt"), "new"),
+              QStringLiteral("No such file or directory"));
+    EXPECT_EQ(SaveFileAtomically(path + "/data.txt", "new"), QStringLiteral("Not a directory"));
+    EXPECT_EQ(SaveFileAtomically(folder.path(), "new"), QStringLiteral("Is a directory"));
+    EXPECT_EQ(bytesOf(path), "old");
+}
+
+}  // namespace
