@@ -17,6 +17,7 @@ void printUsage(FILE* stream) {
             QStringLiteral("  %1 %2  %3\n").arg(AppInfo::programName(), synopsis.leftJustified(34), meaning);
     };
     line(QString(), QStringLiteral("start the application"));
+    line(QStringLiteral("FILE"), QStringLiteral("start the application with the data file FILE opened"));
     line(QStringLiteral("--version"), QStringLiteral("print the version"));
     line(QStringLiteral("--help"), QStringLiteral("print this help"));
     for (const Subcommand& subcommand : subcommands())
@@ -44,6 +45,7 @@ int runCommandLine(int argc, char* argv[]) {
             return subcommand.run(arguments);
         }
     }
+    if (argc == 2 && !command.startsWith(QLatin1Char('-'))) return startGui(argc, argv, command);
     std::fprintf(stderr, "%s: unknown command or option '%s'\n", qPrintable(AppInfo::programName()),
                  qPrintable(command));
     printUsage(stderr);

@@ -17,7 +17,7 @@ bool displayAvailable() {
 
 }  // namespace
 
-int startGui(int argc, char* argv[]) {
+int startGui(int argc, char* argv[], const QString& file) {
     if (!displayAvailable()) {
         std::fprintf(stderr,
                      "%s: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
@@ -31,5 +31,6 @@ int startGui(int argc, char* argv[]) {
 
     MainApplication main;
     main.window().show();
+    if (!file.isEmpty()) main.window().files().openFile(file);
     return QApplication::exec();
 }

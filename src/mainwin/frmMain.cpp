@@ -70,7 +70,8 @@ frmMain::frmMain(TestData& data, Dialogs& dialogs, Settings& settings, QWidget* 
       settings_(settings),
       grid_(new DropGrid(nullptr)),
       entry_(data, *grid_, dialogs),
-      blocks_(data, *grid_, *this, entry_, dialogs) {
+      blocks_(data, *grid_, *this, entry_, dialogs),
+      files_(data, dialogs, *this) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ・ﾒｲﾝﾌﾚｰﾑ"));
     placeWindowFrame(*this, 0, 0, 9696, 6900);

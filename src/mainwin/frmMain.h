@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <memory>
 
+#include "datafile/filecommands.h"
+#include "datafile/filecommandwindow.h"
 #include "model/blockcommands.h"
 #include "model/readingentry.h"
 #include "model/surveyview.h"
@@ -23,7 +25,7 @@ struct TestData;
 // The main window: survey fields, drop grid and diagram of the shown block, the block controls, and
 // the menus through which every command is reached. It reads the stored colours and port when it
 // opens and writes them, with its geometry, when it closes (unless it is minimised).
-class frmMain : public QMainWindow, public SurveyView {
+class frmMain : public QMainWindow, public SurveyView, public FileCommandWindow {
     Q_OBJECT
 
 public:
@@ -37,9 +39,15 @@ public:
     void setCaption(const QString& caption) override { setWindowTitle(caption); }
     void focusSurveyName() override;
 
+    void StoreBlockHeader() override { blocks_.StoreBlockHeader(); }
+    void clearGrid(int rows) override { blocks_.CelClear(rows); }
+    void showLoadedData() override { blocks_.ShowBlockFromStart(); }
+    void showCorrectedData() override { blocks_.ShowBlockAgain(); }
+
     DropGrid& grid() { return *grid_; }
     ReadingEntry& entry() { return entry_; }
     BlockCommands& blocks() { return blocks_; }
+    FileCommands& files() { return files_; }
     // Redraws the diagram of the shown block.
     void Picture1_Click();
 
@@ -100,6 +108,7 @@ private:
     QPushButton* dataEx_;
     ReadingEntry entry_;
     BlockCommands blocks_;
+    FileCommands files_;
     SurveyKeys* surveyKeys_;
     QPointer<QWidget> listing_;
     QPointer<QWidget> about_;

@@ -18,12 +18,12 @@ void frmMain::createMenus() {
 
     mnuFile = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     mnuNew = item(mnuFile, "新規作成(&N)", "Ctrl+N", [this] { blocks_.NewData(); });
-    mnuOpen = item(mnuFile, "開く(&O)", "Ctrl+O", nullptr);
+    mnuOpen = item(mnuFile, "開く(&O)", "Ctrl+O", [this] { files_.mnuOpen(); });
     mnuFile->addSeparator();
-    mnuFileCheck = item(mnuFile, "データ補正", nullptr, nullptr);
+    mnuFileCheck = item(mnuFile, "データ補正", nullptr, [this] { files_.mnuFileCheck(); });
     mnuFile->addSeparator();
-    mnuSave = item(mnuFile, "上書き保存(&S)", "Ctrl+S", nullptr);
-    mnuSaveName = item(mnuFile, "名前を付けて保存(&N)", nullptr, nullptr);
+    mnuSave = item(mnuFile, "上書き保存(&S)", "Ctrl+S", [this] { files_.mnuSave(); });
+    mnuSaveName = item(mnuFile, "名前を付けて保存(&N)", nullptr, [this] { files_.mnuSaveName(); });
     mnuFile->addSeparator();
     mnuPrint = item(mnuFile, "印刷(&P)", "Ctrl+P", nullptr);
     mnuSetPrinter = item(mnuFile, "プリンタの設定(&T)", nullptr, nullptr);

@@ -114,8 +114,12 @@ void BlockCommands::StoreBlockHeader() {
 void BlockCommands::showBlock(int from, int to) {
     data_.CurBlock = static_cast<qint16>(to);
     if (data_.DropCount[from] >= data_.DropCount[to]) CelClear(data_.DropCount[from]);
-    DispData(to);
-    survey_.setBlockNumberText(QString::number(to));
+    ShowBlockFromStart();
+}
+
+void BlockCommands::ShowBlockFromStart() {
+    DispData(data_.CurBlock);
+    survey_.setBlockNumberText(QString::number(data_.CurBlock));
     grid_.setCurrentRow(1);
     entry_.CurRow = 1;
     grid_.refreshGrid();
@@ -271,6 +275,10 @@ void BlockCommands::ClearShownBlock() {
     } else {
         removeBlockAt(data_.CurBlock);
     }
+    ShowBlockAgain();
+}
+
+void BlockCommands::ShowBlockAgain() {
     DispData(data_.CurBlock);
     survey_.setBlockNumberText(QString::number(data_.CurBlock));
     grid_.refreshGrid();

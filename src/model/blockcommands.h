@@ -27,6 +27,11 @@ public:
     // Copies the survey fields on screen into the shown block.
     void StoreBlockHeader();
 
+    // Shows block `CurBlock` from its first row, with the grid focused: after a block change or a load.
+    void ShowBlockFromStart();
+    // Shows block `CurBlock` again after its readings changed.
+    void ShowBlockAgain();
+
     // Commands that need data refuse with a message when the shown block has no drops.
     bool requireData();
 
