@@ -12,7 +12,7 @@ void ScriptedDialogs::expect(const QString& text, std::optional<Answer> answer) 
 }
 
 Answer ScriptedDialogs::message(const QString& text, Buttons buttons, const QString& title) {
-    shown_.push_back({text, effectiveTitle(title), buttons, defaultAnswer(buttons)});
+    shown_.push_back({text, effectiveTitle(title), buttons, defaultAnswer(buttons), {}});
     if (script_.empty()) {
         ADD_FAILURE() << "unexpected message box: " << text.toStdString();
         return defaultAnswer(buttons);
@@ -27,4 +27,11 @@ std::vector<QString> ScriptedDialogs::texts() const {
     std::vector<QString> result;
     for (const ShownBox& box : shown_) result.push_back(box.text);
     return result;
+}
+
+Answer ScriptedDialogs::detailedMessage(const QString& text, const QString& detail, Buttons buttons,
+                                        const QString& title) {
+    const Answer answer = message(text, buttons, title);
+    shown_.back().detail = detail;
+    return answer;
 }

@@ -13,6 +13,7 @@ struct ShownBox {
     QString title;  // as shown: the application title when none was given
     Buttons buttons;
     Answer defaultAnswer;
+    QString detail;  // of a detailed message
 };
 
 // Dialogs for tests: records every box and answers from a script. A box the script does not expect,
@@ -25,6 +26,9 @@ public:
     void expect(const QString& text, std::optional<Answer> answer = std::nullopt);
 
     Answer message(const QString& text, Buttons buttons, const QString& title = {}) override;
+    // Compares the text alone with the script and records the detail.
+    Answer detailedMessage(const QString& text, const QString& detail, Buttons buttons,
+                           const QString& title = {}) override;
 
     const std::vector<ShownBox>& shown() const { return shown_; }
     // Texts of the boxes shown so far.

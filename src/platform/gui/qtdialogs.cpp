@@ -57,9 +57,15 @@ QMessageBox::Icon iconOf(Buttons buttons) {
 }  // namespace
 
 Answer QtDialogs::message(const QString& text, Buttons buttons, const QString& title) {
+    return detailedMessage(text, QString(), buttons, title);
+}
+
+Answer QtDialogs::detailedMessage(const QString& text, const QString& detail, Buttons buttons,
+                                  const QString& title) {
     QMessageBox box(parent_);
     box.setWindowTitle(effectiveTitle(title));
     box.setText(text);
+    box.setInformativeText(detail);
     box.setIcon(iconOf(buttons));
     std::map<QAbstractButton*, Answer> answers;
     for (const Choice& choice : choicesOf(buttons)) {

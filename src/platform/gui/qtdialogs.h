@@ -14,6 +14,9 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
     Answer message(const QString& text, Buttons buttons, const QString& title = {}) override;
+    // Shows the detail as the box's informative text, below the message.
+    Answer detailedMessage(const QString& text, const QString& detail, Buttons buttons,
+                           const QString& title = {}) override;
 
 private:
     QPointer<QWidget> parent_;
