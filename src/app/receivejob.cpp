@@ -33,16 +33,16 @@ public:
             say(status_);
         }
         const int tenth = screen.progressMaximum > 0 ? screen.progressValue * 10 / screen.progressMaximum : 0;
-        if (screen.progressMaximum != maximum_ || tenth != tenth_) {
-            maximum_ = screen.progressMaximum;
-            tenth_ = tenth;
-            say(screen.percentText);
+        if (tenth != tenth_ && !screen.percentText.isEmpty() && screen.percentText != percent_) {
+            percent_ = screen.percentText;
+            say(percent_);
         }
+        tenth_ = tenth;
     }
 
 private:
     QString status_;
-    int maximum_ = 0;
+    QString percent_;
     int tenth_ = -1;
 };
 
