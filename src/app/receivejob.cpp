@@ -78,7 +78,9 @@ int receiveJob(const QStringList& arguments) {
     char* argv[] = {name, nullptr};
     QCoreApplication application(argc, argv);
 
-    const auto port = PortSetting::parse(parsed->port, availableSerialDevices());
+    // The system's list of devices is only needed for a name that is not a number or a path.
+    auto port = PortSetting::parse(parsed->port, {});
+    if (!port) port = PortSetting::parse(parsed->port, availableSerialDevices());
     if (!port) {
         say(QStringLiteral("not a serial port: ") + parsed->port);
         return 1;

@@ -11,9 +11,7 @@ TransferDriver::TransferDriver(SerialLine& line, std::chrono::milliseconds timeL
     pacing_.setTimerType(Qt::PreciseTimer);
     limit_.setSingleShot(true);
     QObject::connect(&pacing_, &QTimer::timeout, [this] { apply(protocol_.tick()); });
-    QObject::connect(&limit_, &QTimer::timeout, [this] {
-        apply(protocol_.abort({TransferFailure::Kind::TimedOut, {}, {}}));
-    });
+    QObject::connect(&limit_, &QTimer::timeout, [this] { limitReached(); });
     line_.received = [this] { apply(protocol_.received(line_.readAll())); };
     line_.failed = [this](const QString& text) {
         apply(protocol_.abort({TransferFailure::Kind::LineFailed, {}, text}));
@@ -58,6 +56,7 @@ bool TransferDriver::run(const TransferProtocol::Reaction& first) {
     loop_ = nullptr;
     pacing_.stop();
     limit_.stop();
+    deadline_.reset();
     failure_ = protocol_.failure();
     return !failure_;
 }
@@ -66,13 +65,13 @@ void TransferDriver::apply(const TransferProtocol::Reaction& reaction) {
     if (!reaction.send.isEmpty()) line_.write(reaction.send);
     switch (reaction.next) {
         case TransferProtocol::Next::Same: break;
-        case TransferProtocol::Next::Characters: limit_.start(timeLimit_); break;
+        case TransferProtocol::Next::Characters: armLimit(); break;
         case TransferProtocol::Next::Tick:
-            limit_.stop();
+            deadline_.reset();
             pacing_.start(interval_);
             break;
         case TransferProtocol::Next::Done:
-            limit_.stop();
+            deadline_.reset();
             pacing_.stop();
             if (loop_) loop_->quit();
             break;
@@ -81,4 +80,21 @@ void TransferDriver::apply(const TransferProtocol::Reaction& reaction) {
         lastShown_ = protocol_.screen();
         shown(*lastShown_);
     }
+}
+
+// Every wait for characters has its own deadline. The timer is not restarted for each wait, which
+// would cost a timer registration per character of the write phase; when it fires early it is set
+// again for the time left.
+void TransferDriver::armLimit() {
+    deadline_ = Clock::now() + timeLimit_;
+    if (!limit_.isActive()) limit_.start(timeLimit_);
+}
+
+void TransferDriver::limitReached() {
+    if (!deadline_) return;
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(*deadline_ - Clock::now());
+    if (left.count() > 0)
+        limit_.start(left);
+    else
+        apply(protocol_.abort({TransferFailure::Kind::TimedOut, {}, {}}));
 }

@@ -41,7 +41,11 @@ public:
     const TransferScreen& screen() const { return protocol_.screen(); }
 
 private:
+    using Clock = std::chrono::steady_clock;
+
     bool lineOpen();
+    void armLimit();
+    void limitReached();
     bool run(const TransferProtocol::Reaction& first);
     void apply(const TransferProtocol::Reaction& reaction);
 
@@ -52,6 +56,7 @@ private:
     QTimer limit_;
     int interval_ = 0;
     QEventLoop* loop_ = nullptr;
+    std::optional<Clock::time_point> deadline_;  // of the wait for characters in progress
     std::optional<TransferFailure> failure_;
     std::optional<TransferScreen> lastShown_;
 };

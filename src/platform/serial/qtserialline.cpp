@@ -72,6 +72,14 @@ void QtSerialLine::close() {
     if (port_.isOpen()) port_.close();
 }
 
+// The counter waits for each request and each image byte, so they go to the device at once. Writing
+// through QSerialPort would first switch its write notifier on and off, two turns of the event loop
+// per character; only what the device does not take at once is left to it.
 void QtSerialLine::write(const QByteArray& characters) {
-    if (port_.write(characters) != characters.size() && failed) failed(port_.errorString());
+    ssize_t written = 0;
+    if (port_.bytesToWrite() == 0)  // nothing left over that must go first
+        written = ::write(port_.handle(), characters.constData(), size_t(characters.size()));
+    const QByteArray rest = characters.mid(written > 0 ? qsizetype(written) : 0);
+    if (rest.isEmpty()) return;
+    if (port_.write(rest) != rest.size() && failed) failed(port_.errorString());
 }
