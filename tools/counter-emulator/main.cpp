@@ -31,6 +31,10 @@ int main(int argc, char* argv[]) {
         std::cerr << "counter-emulator: " << parsed.error << '\n' << Usage;
         return 2;
     }
+    if (parsed.options.help) {
+        std::cout << Usage;
+        return 0;
+    }
     if (parsed.options.printMemory) {
         std::cout << parsed.options.session.memoryDigits << "\r\n";
         return 0;

@@ -21,6 +21,7 @@ const char* const Usage =
     "  --save FILE                save the received 1024-byte image\n"
     "  --parameters A,B,C,D,E,F   expected parameter bytes, * for any (default 1,20,2,20,*,0)\n"
     "  --repeat                   serve one session after another\n"
+    "  --help                     print this help\n"
     "Faults:\n"
     "  --silent-after-chunks N    send N chunks, then fall silent\n"
     "  --silent-after-bytes N     acknowledge N image bytes, then fall silent\n"
@@ -76,7 +77,9 @@ OptionsOrError parseOptions(int argc, char* argv[]) {
                 return argv[++i];
             };
             const auto number = [&]() { return std::stoi(value()); };
-            if (option == "--sample") {
+            if (option == "--help") {
+                options.help = true;
+            } else if (option == "--sample") {
                 points = sampleTestPoints();
             } else if (option == "--points") {
                 const auto parsed = parseTestPoints(readFile(value(), result.error));

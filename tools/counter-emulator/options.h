@@ -9,6 +9,7 @@ struct Options {
     SessionSettings session;
     bool printMemory = false;  // print the memory as k40read.tmp text and end
     bool repeat = false;       // serve one session after another until ended
+    bool help = false;
 };
 
 struct OptionsOrError {
