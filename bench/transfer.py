@@ -15,7 +15,7 @@ import tty
 BIN = os.path.abspath(os.path.join(os.environ.get("BUILD_DIR", "build"), "bin"))
 EMULATOR = os.path.join(BIN, "counter-emulator")
 PROGRAM = os.path.join(BIN, "terrako-diagraph")
-RUNS = 3
+RUNS = 5
 PACING = 959 * 0.010
 
 
