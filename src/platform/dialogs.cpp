@@ -16,3 +16,8 @@ Answer defaultAnswer(Buttons buttons) {
 QString Dialogs::effectiveTitle(const QString& title) {
     return title.isEmpty() ? AppInfo::title() : title;
 }
+
+Answer Dialogs::detailedMessage(const QString& text, const QString& detail, Buttons buttons,
+                                const QString& title) {
+    return message(text + QStringLiteral("\n\n") + detail, buttons, title);
+}

@@ -37,6 +37,10 @@ public:
     // nothing about replacing an existing file; the caller decides.
     virtual std::optional<QString> openFileName(const FileFilter& filter) = 0;
     virtual std::optional<QString> saveFileName(const FileFilter& filter) = 0;
+    // A message box with a detail under the text, such as the system's reason and the remedy. By
+    // default the detail follows the text after an empty line.
+    virtual Answer detailedMessage(const QString& text, const QString& detail, Buttons buttons,
+                                   const QString& title = {});
 
     // The title a box shows for the given title argument.
     static QString effectiveTitle(const QString& title);

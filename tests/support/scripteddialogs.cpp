@@ -46,7 +46,7 @@ std::optional<QString> ScriptedDialogs::fileDialog(Kind kind, const FileFilter& 
 }
 
 Answer ScriptedDialogs::message(const QString& text, Buttons buttons, const QString& title) {
-    shown_.push_back({text, effectiveTitle(title), buttons, defaultAnswer(buttons)});
+    shown_.push_back({text, effectiveTitle(title), buttons, defaultAnswer(buttons), {}});
     if (script_.empty() || script_.front().kind != Kind::Message) {
         ADD_FAILURE() << "unexpected message box: " << text.toStdString();
         return defaultAnswer(buttons);
@@ -61,4 +61,11 @@ std::vector<QString> ScriptedDialogs::texts() const {
     std::vector<QString> result;
     for (const ShownBox& box : shown_) result.push_back(box.text);
     return result;
+}
+
+Answer ScriptedDialogs::detailedMessage(const QString& text, const QString& detail, Buttons buttons,
+                                        const QString& title) {
+    const Answer answer = message(text, buttons, title);
+    shown_.back().detail = detail;
+    return answer;
 }

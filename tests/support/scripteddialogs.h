@@ -13,6 +13,7 @@ struct ShownBox {
     QString title;  // as shown: the application title when none was given
     Buttons buttons;
     Answer defaultAnswer;
+    QString detail;  // of a detailed message
 };
 
 // A file dialog as a test saw it.
@@ -38,6 +39,9 @@ public:
     Answer message(const QString& text, Buttons buttons, const QString& title = {}) override;
     std::optional<QString> openFileName(const FileFilter& filter) override;
     std::optional<QString> saveFileName(const FileFilter& filter) override;
+    // Compares the text alone with the script and records the detail.
+    Answer detailedMessage(const QString& text, const QString& detail, Buttons buttons,
+                           const QString& title = {}) override;
 
     const std::vector<ShownBox>& shown() const { return shown_; }
     const std::vector<ShownFileDialog>& shownFileDialogs() const { return shownFileDialogs_; }

@@ -87,9 +87,15 @@ std::optional<QString> QtDialogs::saveFileName(const FileFilter& filter) {
 }
 
 Answer QtDialogs::message(const QString& text, Buttons buttons, const QString& title) {
+    return detailedMessage(text, QString(), buttons, title);
+}
+
+Answer QtDialogs::detailedMessage(const QString& text, const QString& detail, Buttons buttons,
+                                  const QString& title) {
     QMessageBox box(parent_);
     box.setWindowTitle(effectiveTitle(title));
     box.setText(text);
+    box.setInformativeText(detail);
     box.setIcon(iconOf(buttons));
     std::map<QAbstractButton*, Answer> answers;
     for (const Choice& choice : choicesOf(buttons)) {

@@ -16,6 +16,9 @@ public:
     Answer message(const QString& text, Buttons buttons, const QString& title = {}) override;
     std::optional<QString> openFileName(const FileFilter& filter) override;
     std::optional<QString> saveFileName(const FileFilter& filter) override;
+    // Shows the detail as the box's informative text, below the message.
+    Answer detailedMessage(const QString& text, const QString& detail, Buttons buttons,
+                           const QString& title = {}) override;
 
 private:
     QPointer<QWidget> parent_;

@@ -1,0 +1,52 @@
+#include "counter/gui/K40DevSubForm.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include "counter/transferscreen.h"
+#include "platform/gui/windowplacement.h"
+
+K40DevSubForm::K40DevSubForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("K40DevSubForm"));
+    setWindowTitle(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･通信状況"));
+    Text1_ = new QLineEdit;
+    Text1_->setObjectName(QStringLiteral("Text1"));
+    Text1_->setReadOnly(true);
+    Text2_ = new QLineEdit;
+    Text2_->setObjectName(QStringLiteral("Text2"));
+    Text2_->setReadOnly(true);
+    Text2_->setAlignment(Qt::AlignRight);
+    Text2_->setMaximumWidth(110);
+    ProgressBar1_ = new QProgressBar;
+    ProgressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1_->setTextVisible(false);
+    ProgressBar1_->setMinimum(0);
+    Label1_ = new QLabel(QStringLiteral("○"));
+    Label1_->setObjectName(QStringLiteral("Label1"));
+    Label1_->setStyleSheet(QStringLiteral("color: #ff0000;"));
+
+    auto* progress = new QHBoxLayout;
+    progress->addWidget(Label1_);
+    progress->addWidget(Text2_);
+    progress->addWidget(ProgressBar1_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Text1_);
+    layout->addLayout(progress);
+    placeWindowFrame(*this, 2000, 3200, 7200, 1500);
+}
+
+void K40DevSubForm::showScreen(const TransferScreen& screen) {
+    Text1_->setText(screen.statusText);
+    Text2_->setText(screen.percentText);
+    ProgressBar1_->setMaximum(screen.progressMaximum);
+    ProgressBar1_->setValue(screen.progressValue);
+    Label1_->setText(screen.markFilled ? QStringLiteral("●") : QStringLiteral("○"));
+}
+
+void K40DevSubForm::closeEvent(QCloseEvent* event) {
+    if (stopRunningTransfer && stopRunningTransfer()) event->ignore();
+}

@@ -1,0 +1,114 @@
+#include "counter/gui/frmTRSet.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <array>
+
+#include "counter/portsetting.h"
+#include "model/testdata.h"
+#include "platform/dialogs.h"
+#include "platform/gui/windowplacement.h"
+#include "platform/serial/serialdevices.h"
+#include "platform/settings.h"
+
+namespace {
+
+// A box of the line format: it shows the format the transfer always uses and cannot change it.
+QComboBox* fixedBox(const QString& name, const QStringList& items, const QString& text) {
+    auto* box = new QComboBox;
+    box->setObjectName(name);
+    box->addItems(items);
+    box->setCurrentText(text);
+    box->setEnabled(false);
+    return box;
+}
+
+}  // namespace
+
+frmTRSet::frmTRSet(TestData& data, Settings& settings, Dialogs& dialogs, std::vector<SerialDevice> devices,
+                   QWidget* parent)
+    : QDialog(parent), data_(data), settings_(settings), dialogs_(dialogs), devices_(std::move(devices)) {
+    setObjectName(QStringLiteral("frmTRSet"));
+    setWindowTitle(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･通信環境の設定"));
+
+    cmbPort_ = new QComboBox;
+    cmbPort_->setObjectName(QStringLiteral("cmbPort"));
+    cmbPort_->setEditable(true);
+    cmbPort_->setInsertPolicy(QComboBox::NoInsert);
+    cmbPort_->addItems(PortSetting::entries(devices_));
+    shownPort_ = PortSetting::shownText(data_.CommPort, settings_.value(PortSetting::deviceKey()), devices_);
+    cmbPort_->setCurrentText(shownPort_);
+    tPort_ = data_.CommPort;
+
+    const std::array<std::pair<const char*, QWidget*>, 5> rows{{
+        {"通信ポート", cmbPort_},
+        {"通信速度", fixedBox(QStringLiteral("cmbRate"),
+                              {QStringLiteral("1200"), QStringLiteral("2400"), QStringLiteral("4800"),
+                               QStringLiteral("9600")},
+                              QStringLiteral("4800"))},
+        {"パリティ", fixedBox(QStringLiteral("cmbParity"),
+                              {QStringLiteral("なし"), QStringLiteral("奇数"), QStringLiteral("偶数"),
+                               QStringLiteral("ﾏｰｸ"), QStringLiteral("ｽﾍﾟｰｽ")},
+                              QStringLiteral("なし"))},
+        {"データ", fixedBox(QStringLiteral("cmbData"), {QStringLiteral("7"), QStringLiteral("8")},
+                            QStringLiteral("8"))},
+        {"ストップビット",
+         fixedBox(QStringLiteral("cmbStop"),
+                  {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")}, QStringLiteral("1"))},
+    }};
+    const std::array<const char*, 5> labelNames{"lblPort", "lblRate", "lblParity", "lblData", "lblStop"};
+    auto* grid = new QGridLayout;
+    for (size_t row = 0; row < rows.size(); ++row) {
+        auto* label = new QLabel(QString::fromUtf8(rows[row].first));
+        label->setObjectName(QString::fromLatin1(labelNames[row]));
+        grid->addWidget(label, int(row), 0);
+        grid->addWidget(rows[row].second, int(row), 1);
+    }
+    grid->setColumnStretch(1, 1);
+
+    auto* cmdOK = new QPushButton(QStringLiteral("OK"));
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    auto* cmdCancel = new QPushButton(QStringLiteral("キャンセル"));
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    connect(cmdOK, &QPushButton::clicked, this, &frmTRSet::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmTRSet::cmdCancel_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    placeWindowFrame(*this, 3300, 2000, 5400, 3600);
+}
+
+void frmTRSet::cmdOK_Click() {
+    const auto choice = PortSetting::parse(cmbPort_->currentText(), devices_);
+    if (!choice) {
+        dialogs_.message(PortSetting::refusalText(), Buttons::CancelRetryContinue);
+        cmbPort_->setFocus();
+        return;
+    }
+    if (choice->number > 0) data_.CommPort = qint16(choice->number);
+    settings_.setValue(PortSetting::deviceKey(), choice->device);
+    close();
+}
+
+void frmTRSet::cmdCancel_Click() {
+    cmbPort_->setCurrentText(shownPort_);
+    data_.CommPort = qint16(tPort_);
+    close();
+}
+
+void showTRSet(TestData& data, Settings& settings, Dialogs& dialogs, QWidget* parent) {
+    auto* dialog = new frmTRSet(data, settings, dialogs, availableSerialDevices(), parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}

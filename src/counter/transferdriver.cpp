@@ -1,0 +1,100 @@
+#include "counter/transferdriver.h"
+
+#include <QEventLoop>
+
+#include "counter/readdump.h"
+#include "platform/serialline.h"
+
+TransferDriver::TransferDriver(SerialLine& line, std::chrono::milliseconds timeLimit)
+    : line_(line), timeLimit_(timeLimit) {
+    pacing_.setSingleShot(true);
+    pacing_.setTimerType(Qt::PreciseTimer);
+    limit_.setSingleShot(true);
+    QObject::connect(&pacing_, &QTimer::timeout, [this] { apply(protocol_.tick()); });
+    QObject::connect(&limit_, &QTimer::timeout, [this] { limitReached(); });
+    line_.received = [this] { apply(protocol_.received(line_.readAll())); };
+    line_.failed = [this](const QString& text) {
+        apply(protocol_.abort({TransferFailure::Kind::LineFailed, {}, text}));
+    };
+}
+
+TransferDriver::~TransferDriver() {
+    line_.received = nullptr;
+    line_.failed = nullptr;
+}
+
+bool TransferDriver::receive(int intervalMs, const QString& dumpPath) {
+    interval_ = intervalMs;
+    if (!lineOpen() || !run(protocol_.startReceive())) return false;
+    if (const auto error = ReadDump::write(dumpPath, protocol_.dump())) {
+        failure_ = TransferFailure{TransferFailure::Kind::DumpNotWritten, {}, *error};
+        return false;
+    }
+    return true;
+}
+
+bool TransferDriver::write(const QByteArray& image) {
+    return lineOpen() && run(protocol_.startWrite(image));
+}
+
+void TransferDriver::stop() {
+    apply(protocol_.abort({TransferFailure::Kind::Stopped, {}, {}}));
+}
+
+// No phase starts on a line that is not open.
+bool TransferDriver::lineOpen() {
+    if (line_.isOpen()) return true;
+    failure_ = TransferFailure{TransferFailure::Kind::PortNotOpen, {}, {}};
+    return false;
+}
+
+bool TransferDriver::run(const TransferProtocol::Reaction& first) {
+    QEventLoop loop;
+    loop_ = &loop;
+    apply(first);
+    if (protocol_.running()) loop.exec();
+    loop_ = nullptr;
+    pacing_.stop();
+    limit_.stop();
+    deadline_.reset();
+    failure_ = protocol_.failure();
+    return !failure_;
+}
+
+void TransferDriver::apply(const TransferProtocol::Reaction& reaction) {
+    if (!reaction.send.isEmpty()) line_.write(reaction.send);
+    switch (reaction.next) {
+        case TransferProtocol::Next::Same: break;
+        case TransferProtocol::Next::Characters: armLimit(); break;
+        case TransferProtocol::Next::Tick:
+            deadline_.reset();
+            pacing_.start(interval_);
+            break;
+        case TransferProtocol::Next::Done:
+            deadline_.reset();
+            pacing_.stop();
+            if (loop_) loop_->quit();
+            break;
+    }
+    if (shown && lastShown_ != protocol_.screen()) {
+        lastShown_ = protocol_.screen();
+        shown(*lastShown_);
+    }
+}
+
+// Every wait for characters has its own deadline. The timer is not restarted for each wait, which
+// would cost a timer registration per character of the write phase; when it fires early it is set
+// again for the time left.
+void TransferDriver::armLimit() {
+    deadline_ = Clock::now() + timeLimit_;
+    if (!limit_.isActive()) limit_.start(timeLimit_);
+}
+
+void TransferDriver::limitReached() {
+    if (!deadline_) return;
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(*deadline_ - Clock::now());
+    if (left.count() > 0)
+        limit_.start(left);
+    else
+        apply(protocol_.abort({TransferFailure::Kind::TimedOut, {}, {}}));
+}

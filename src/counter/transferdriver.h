@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTimer>
+#include <chrono>
+#include <functional>
+#include <optional>
+
+#include "counter/transferprotocol.h"
+
+class QEventLoop;
+class SerialLine;
+
+// How long the counter may stay silent in any wait before the transfer ends.
+inline constexpr std::chrono::milliseconds ReplyTimeLimit{10000};
+
+// Runs the transfer phases on an open serial line: the protocol reacts to the line's characters, the
+// pacing timer and the time limit, all delivered by the event loop, so a quiet line costs no work.
+// Each phase returns when it has ended; the windows stay responsive meanwhile.
+class TransferDriver {
+public:
+    explicit TransferDriver(SerialLine& line, std::chrono::milliseconds timeLimit = ReplyTimeLimit);
+    ~TransferDriver();
+    TransferDriver(const TransferDriver&) = delete;
+    TransferDriver& operator=(const TransferDriver&) = delete;
+
+    // Called whenever what the windows show changes.
+    std::function<void(const TransferScreen&)> shown;
+
+    // The receive phase with `intervalMs` before each chunk request; writes the chunks to `dumpPath`.
+    // True when the phase completed and the file is written.
+    bool receive(int intervalMs, const QString& dumpPath);
+    // The write phase with the system-area image; true when every byte was acknowledged.
+    bool write(const QByteArray& image);
+    // Ends the wait in progress: the phase fails as stopped.
+    void stop();
+
+    bool running() const { return protocol_.running(); }
+    const std::optional<TransferFailure>& failure() const { return failure_; }
+    const TransferScreen& screen() const { return protocol_.screen(); }
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    bool lineOpen();
+    void armLimit();
+    void limitReached();
+    bool run(const TransferProtocol::Reaction& first);
+    void apply(const TransferProtocol::Reaction& reaction);
+
+    SerialLine& line_;
+    std::chrono::milliseconds timeLimit_;
+    TransferProtocol protocol_;
+    QTimer pacing_;
+    QTimer limit_;
+    int interval_ = 0;
+    QEventLoop* loop_ = nullptr;
+    std::optional<Clock::time_point> deadline_;  // of the wait for characters in progress
+    std::optional<TransferFailure> failure_;
+    std::optional<TransferScreen> lastShown_;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <optional>
+
+// Why a serial device could not be opened, sorted into the cases an operator can act on.
+struct SerialOpenFailure {
+    enum class Reason {
+        NotFound,  // no such device: unplugged or renamed
+        NoAccess,  // the user may not open it
+        Busy,      // another program holds it
+        Other,
+    };
+    Reason reason = Reason::Other;
+    QString systemText;  // the system's own words
+    QString group;       // with NoAccess: the group that owns the device, when known
+};
+
+// A serial line at 4800 bit/s, 8 data bits, no parity, 1 stop bit, no flow control. Received
+// characters are announced through `received`, called from the event loop; nothing waits by polling.
+class SerialLine {
+public:
+    virtual ~SerialLine() = default;
+
+    // Opens the device (a path such as /dev/ttyUSB0); nothing when it is open.
+    virtual std::optional<SerialOpenFailure> open(const QString& device) = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+
+    virtual void write(const QByteArray& characters) = 0;
+    // Takes every character received so far.
+    virtual QByteArray readAll() = 0;
+
+    // Called when characters have arrived.
+    std::function<void()> received;
+    // Called when the open line fails (device unplugged, write refused), with the system's words.
+    std::function<void(const QString&)> failed;
+};
+
+// A serial device the system reports.
+struct SerialDevice {
+    QString name;         // ttyUSB0
+    QString description;  // as the system describes it; may be empty
+    QString path;         // /dev/ttyUSB0
+};

@@ -1,0 +1,93 @@
+#include "counter/gui/frmTRSet.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "counter/portsetting.h"
+#include "model/testdata.h"
+#include "platform/settings.h"
+#include "support/scripteddialogs.h"
+
+namespace {
+
+std::string str(const QString& text) {
+    return text.toStdString();
+}
+
+const std::vector<SerialDevice> Devices{
+    {QStringLiteral("ttyUSB0"), QStringLiteral("FT232R USB UART"), QStringLiteral("/dev/ttyUSB0")}};
+
+class PortDialog : public testing::Test {
+protected:
+    QComboBox& box(const char* name) { return *dialog.findChild<QComboBox*>(QString::fromLatin1(name)); }
+    void press(const char* name) { dialog.findChild<QPushButton*>(QString::fromLatin1(name))->click(); }
+
+    QTemporaryDir folder;
+    IniSettings settings{folder.filePath(QStringLiteral("settings.ini"))};
+    TestData data;
+    ScriptedDialogs dialogs;
+    frmTRSet dialog{data, settings, dialogs, Devices};
+};
+
+TEST_F(PortDialog, ShowsThePortAndTheFixedLineFormat) {
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QTest::qWait(10);
+    EXPECT_EQ(str(dialog.windowTitle()), "ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･通信環境の設定");
+    EXPECT_EQ(dialog.frameGeometry().topLeft(), QPoint(220, 133));  // 3300, 2000 twips
+    EXPECT_EQ(str(box("cmbPort").currentText()), "2");
+    QStringList ports;
+    for (int i = 0; i < box("cmbPort").count(); ++i) ports << box("cmbPort").itemText(i);
+    EXPECT_EQ(str(ports.join(u'|')), "1|2|3|4|ttyUSB0 (FT232R USB UART)");
+    EXPECT_EQ(str(box("cmbRate").currentText()), "4800");
+    EXPECT_EQ(str(box("cmbParity").currentText()), "なし");
+    EXPECT_EQ(str(box("cmbParity").itemText(4)), "ｽﾍﾟｰｽ");
+    EXPECT_EQ(str(box("cmbData").currentText()), "8");
+    EXPECT_EQ(str(box("cmbStop").currentText()), "1");
+    EXPECT_EQ(box("cmbStop").count(), 3);
+    EXPECT_FALSE(box("cmbRate").isEnabled());
+}
+
+TEST_F(PortDialog, OkKeepsANumberOrADevice) {
+    box("cmbPort").setCurrentText(QStringLiteral("ttyUSB0 (FT232R USB UART)"));
+    press("cmdOK");
+    EXPECT_EQ(str(settings.value(PortSetting::deviceKey())), "/dev/ttyUSB0");
+    EXPECT_EQ(data.CommPort, 2);
+
+    frmTRSet again(data, settings, dialogs, Devices);
+    auto* port = again.findChild<QComboBox*>(QStringLiteral("cmbPort"));
+    EXPECT_EQ(str(port->currentText()), "ttyUSB0 (FT232R USB UART)");
+    port->setCurrentText(QStringLiteral("3"));
+    again.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    EXPECT_EQ(data.CommPort, 3);
+    EXPECT_TRUE(settings.value(PortSetting::deviceKey()).isEmpty());
+}
+
+TEST_F(PortDialog, CancelKeepsThePortOfBefore) {
+    data.CommPort = 4;
+    frmTRSet dialogOfFour(data, settings, dialogs, Devices);
+    auto* port = dialogOfFour.findChild<QComboBox*>(QStringLiteral("cmbPort"));
+    EXPECT_EQ(str(port->currentText()), "4");
+    port->setCurrentText(QStringLiteral("1"));
+    dialogOfFour.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+    EXPECT_EQ(data.CommPort, 4);
+    EXPECT_EQ(str(port->currentText()), "4");
+    EXPECT_TRUE(settings.value(PortSetting::deviceKey()).isEmpty());
+}
+
+TEST_F(PortDialog, RefusesATextThatNamesNoPort) {
+    dialog.show();
+    box("cmbPort").setCurrentText(QStringLiteral("abc"));
+    dialogs.expect(QStringLiteral(
+        "通信ﾎﾟｰﾄには 1～4 の番号か、一覧にあるﾃﾞﾊﾞｲｽ（/dev/ttyUSB0 など）を指定してください。"));
+    press("cmdOK");
+    EXPECT_EQ(data.CommPort, 2);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialogs.shown().at(0).buttons, Buttons::CancelRetryContinue);
+}
+
+}  // namespace

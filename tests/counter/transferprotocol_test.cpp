@@ -1,0 +1,210 @@
+#include "counter/transferprotocol.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Next = TransferProtocol::Next;
+using Kind = TransferFailure::Kind;
+
+std::string str(const QString& text) {
+    return text.toStdString();
+}
+
+QByteArray digits(int chunk) {
+    return QByteArray::number(100000 + chunk).repeated(6).left(32);
+}
+
+// Receives chunk 1 as the counter sends it by itself.
+void receiveFirstChunk(TransferProtocol& protocol) {
+    protocol.startReceive();
+    ASSERT_EQ(protocol.received("A" + digits(1)).next, Next::Tick);
+}
+
+// Runs the rest of a receive phase: a tick, the request, the chunk.
+TransferProtocol::Reaction receiveRemainingChunks(TransferProtocol& protocol) {
+    TransferProtocol::Reaction reaction;
+    for (int chunk = 2; chunk <= TransferProtocol::ChunkCount; ++chunk) {
+        const auto request = protocol.tick();
+        EXPECT_EQ(request.send, "A");
+        EXPECT_EQ(request.next, Next::Characters);
+        reaction = protocol.received(digits(chunk));
+    }
+    return reaction;
+}
+
+TEST(TransferProtocol, FirstChunkNeedsThirtyThreeCharactersStartingWithA) {
+    TransferProtocol protocol;
+    const auto start = protocol.startReceive();
+    EXPECT_EQ(start.next, Next::Characters);
+    EXPECT_TRUE(start.send.isEmpty());
+    EXPECT_EQ(str(protocol.screen().statusText),
+              "[待機中] --> ﾃﾗｺｶｳﾝﾀのﾛｰﾀﾘSWを[DATA DISPLAY]に回して下さい。");
+    EXPECT_EQ(str(protocol.screen().volumePanel), "volume : 960");
+    EXPECT_EQ(str(protocol.screen().rxCaption), "受信中");
+    EXPECT_TRUE(protocol.screen().stopEnabled);
+
+    EXPECT_EQ(protocol.received("A" + digits(1).left(31)).next, Next::Same);
+    EXPECT_EQ(protocol.received(digits(1).right(1)).next, Next::Tick);
+    EXPECT_EQ(protocol.dump(), digits(1));
+    EXPECT_EQ(str(protocol.screen().countPanel), "count : 1");
+    EXPECT_EQ(str(protocol.screen().percentText), "% 受信");
+    EXPECT_EQ(protocol.screen().progressValue, 1);
+    EXPECT_EQ(str(protocol.screen().statusText), "[受信中] --> ﾃﾗｺｶｳﾝﾀからﾃﾞｰﾀを受信しています。");
+
+    TransferProtocol refused;
+    refused.startReceive();
+    EXPECT_EQ(refused.received("B" + digits(1)).next, Next::Done);
+    ASSERT_TRUE(refused.failure());
+    EXPECT_EQ(refused.failure()->kind, Kind::WrongFirstCharacter);
+    EXPECT_EQ(refused.failure()->received, "B" + digits(1));
+}
+
+TEST(TransferProtocol, ReceivesNineHundredSixtyChunksAndAcknowledgesTheLast) {
+    TransferProtocol protocol;
+    receiveFirstChunk(protocol);
+    EXPECT_EQ(protocol.tick().send, "A");
+    protocol.received(digits(2));
+    EXPECT_EQ(str(protocol.screen().dataText), digits(2).toStdString());
+    EXPECT_EQ(str(protocol.screen().percentText), "% 受信");  // 2 of 960 rounds to 0
+    EXPECT_FALSE(protocol.screen().markFilled);
+    protocol.tick();
+    protocol.received(digits(3));
+    EXPECT_TRUE(protocol.screen().markFilled);
+
+    TransferProtocol full;
+    receiveFirstChunk(full);
+    const auto last = receiveRemainingChunks(full);
+    EXPECT_EQ(last.send, "A");
+    EXPECT_EQ(last.next, Next::Done);
+    EXPECT_TRUE(full.succeeded());
+    EXPECT_EQ(full.dump().size(), 30720);
+    EXPECT_EQ(full.dump().right(32), digits(960));
+    const TransferScreen& screen = full.screen();
+    EXPECT_EQ(str(screen.percentText), "100% 受信");
+    EXPECT_EQ(str(screen.countPanel), "count : 960");
+    EXPECT_EQ(screen.progressValue, 960);
+    EXPECT_EQ(str(screen.statusText), "[受信中] --> ﾃﾞｰﾀの読み込みが終了しました。");
+    EXPECT_EQ(str(screen.rxCaption), "受信開始");
+    EXPECT_FALSE(screen.rxEnabled);
+    EXPECT_FALSE(screen.stopEnabled);
+    EXPECT_TRUE(screen.txEnabled);
+}
+
+TEST(TransferProtocol, StoresEverythingWaitingAsTheChunk) {
+    TransferProtocol protocol;
+    receiveFirstChunk(protocol);
+    protocol.tick();
+    EXPECT_EQ(protocol.received(QByteArray(20, '1')).next, Next::Same);
+    EXPECT_EQ(protocol.received(QByteArray(20, '2')).next, Next::Tick);
+    EXPECT_EQ(protocol.dump(), digits(1) + QByteArray(20, '1') + QByteArray(20, '2'));
+
+    // Characters that arrive during the pause belong to the next chunk, which then needs no more.
+    protocol.received(QByteArray(32, '3'));
+    const auto request = protocol.tick();
+    EXPECT_EQ(request.send, "A");
+    EXPECT_EQ(request.next, Next::Tick);
+    EXPECT_EQ(protocol.dump().right(32), QByteArray(32, '3'));
+}
+
+TEST(TransferProtocol, WritesTheImageOneByteForEachAcknowledgement) {
+    TransferProtocol protocol;
+    QByteArray image(1024, 0);
+    for (int i = 0; i < image.size(); ++i) image[i] = char(i * 7);
+
+    // The counter's "S" may wait in the line before the phase starts.
+    protocol.received("S");
+    const auto first = protocol.startWrite(image);
+    EXPECT_EQ(first.send, image.left(1));
+    EXPECT_EQ(first.next, Next::Characters);
+    EXPECT_EQ(str(protocol.screen().statusText), "[照合中] --> ﾃﾗｺｶｳﾝﾀのﾃﾞｰﾀと受信ﾃﾞｰﾀを照合しています。");
+    EXPECT_EQ(str(protocol.screen().txCaption), "送信中");
+    EXPECT_EQ(str(protocol.screen().percentText), "% 照合");
+    EXPECT_TRUE(protocol.screen().markFilled);
+
+    QByteArray sent = first.send;
+    TransferProtocol::Reaction reaction;
+    for (int i = 1; i <= 1023; ++i) {
+        reaction = protocol.received("A");
+        sent += reaction.send;
+        if (i == 1) {
+            EXPECT_FALSE(protocol.screen().markFilled);
+        }
+    }
+    EXPECT_EQ(sent, image);
+    EXPECT_EQ(str(protocol.screen().percentText), "100% 照合");
+    EXPECT_EQ(protocol.screen().progressValue, 1023);
+    EXPECT_EQ(reaction.next, Next::Characters);
+
+    const auto done = protocol.received("A");
+    EXPECT_EQ(done.next, Next::Done);
+    EXPECT_TRUE(done.send.isEmpty());
+    EXPECT_TRUE(protocol.succeeded());
+    EXPECT_EQ(str(protocol.screen().statusText), "[通信完了] --> ﾃﾞｰﾀの通信が終了しました。");
+    EXPECT_EQ(str(protocol.screen().txCaption), "送信開始");
+    EXPECT_FALSE(protocol.screen().txEnabled);
+}
+
+TEST(TransferProtocol, ReadyAndAcknowledgementMustBeTheWholeText) {
+    const QByteArray image(1024, 'x');
+    TransferProtocol ready;
+    ready.startWrite(image);
+    EXPECT_EQ(str(ready.screen().dataText), "ACK wait");
+    EXPECT_EQ(ready.received("SS").next, Next::Done);
+    EXPECT_EQ(ready.failure()->kind, Kind::WrongReady);
+
+    TransferProtocol acknowledgement;
+    acknowledgement.startWrite(image);
+    acknowledgement.received("S");
+    acknowledgement.received("A");
+    const auto refused = acknowledgement.received("AA");
+    EXPECT_EQ(refused.next, Next::Done);
+    EXPECT_TRUE(refused.send.isEmpty());
+    EXPECT_EQ(acknowledgement.failure()->kind, Kind::WrongAcknowledgement);
+    EXPECT_EQ(acknowledgement.failure()->received, "AA");
+}
+
+TEST(TransferProtocol, AbortEndsAnyWaitAndResetsTheButtons) {
+    const TransferFailure stop{Kind::Stopped, {}, {}};
+    TransferProtocol waitingForFirst;
+    waitingForFirst.startReceive();
+    EXPECT_EQ(waitingForFirst.abort(stop).next, Next::Done);
+    EXPECT_EQ(waitingForFirst.failure()->kind, Kind::Stopped);
+    EXPECT_EQ(str(waitingForFirst.screen().rxCaption), "受信開始");
+    EXPECT_FALSE(waitingForFirst.screen().stopEnabled);
+
+    TransferProtocol pausing;
+    receiveFirstChunk(pausing);
+    EXPECT_EQ(pausing.abort({Kind::TimedOut, {}, {}}).next, Next::Done);
+    EXPECT_TRUE(pausing.tick().send.isEmpty());  // a late tick requests nothing
+
+    TransferProtocol writing;
+    writing.startWrite(QByteArray(1024, 'x'));
+    writing.received("S");
+    EXPECT_EQ(writing.abort(stop).next, Next::Done);
+    EXPECT_EQ(str(writing.screen().txCaption), "送信開始");
+    EXPECT_TRUE(writing.received("A").send.isEmpty());
+
+    TransferProtocol idle;
+    EXPECT_EQ(idle.abort(stop).next, Next::Same);
+    EXPECT_FALSE(idle.failure());
+}
+
+TEST(TransferProtocol, AFloodEndsThePhaseWithoutGrowingMemory) {
+    TransferProtocol protocol;
+    receiveFirstChunk(protocol);
+    const QByteArray garbage(4096, '#');
+    TransferProtocol::Reaction reaction;
+    for (int i = 0; i < 256 && reaction.next != Next::Done; ++i) reaction = protocol.received(garbage);
+    EXPECT_EQ(reaction.next, Next::Done);
+    EXPECT_EQ(protocol.failure()->kind, Kind::Flood);
+    EXPECT_LE(protocol.failure()->received.size(), TransferProtocol::MaxWaiting + 1);
+
+    // Between phases the waiting characters are bounded too, and the next phase refuses them.
+    TransferProtocol idle;
+    for (int i = 0; i < 256; ++i) idle.received(garbage);
+    EXPECT_EQ(idle.startWrite(QByteArray(1024, 'x')).next, Next::Done);
+    EXPECT_LE(idle.failure()->received.size(), TransferProtocol::MaxWaiting + 1);
+}
+
+}  // namespace
