@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QMenuBar>
 
+#include "counter/gui/frmTRSet.h"
 #include "mainwin/frmMain.h"
 
 // The menu bar of the main window. Items whose commands live in windows not opened from here yet stay
@@ -45,7 +46,8 @@ void frmMain::createMenus() {
     mnuInputData = item(mnuOption, "データ読込み", nullptr, nullptr);
     mnuErase = item(mnuOption, "データ消去", nullptr, nullptr);
     mnuOption->addSeparator();
-    mnuTRSet = item(mnuOption, "通信環境設定(&R)", nullptr, nullptr);
+    mnuTRSet =
+        item(mnuOption, "通信環境設定(&R)", nullptr, [this] { showTRSet(data_, settings_, dialogs_, this); });
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     mnuAbout = item(mnuHelp, "バージョン情報(&V)", nullptr, [this] { showAbout(); });

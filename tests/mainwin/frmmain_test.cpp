@@ -75,7 +75,7 @@ TEST_F(MainWindowTest, OpensWithItsCaptionLayoutAndMenus) {
     EXPECT_EQ(itemsOf(*menus[3]->menu()), (std::vector<MenuItem>{{"データ読込み", "", false},
                                                                  {"データ消去", "", false},
                                                                  {"-", "", true},
-                                                                 {"通信環境設定(&R)", "", false}}));
+                                                                 {"通信環境設定(&R)", "", true}}));
     EXPECT_EQ(itemsOf(*menus[4]->menu()), (std::vector<MenuItem>{{"バージョン情報(&V)", "", true}}));
 }
 
