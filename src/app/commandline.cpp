@@ -17,7 +17,8 @@ void printUsage(FILE* stream) {
             QStringLiteral("  %1 %2  %3\n").arg(AppInfo::programName(), synopsis.leftJustified(34), meaning);
     };
     line(QString(), QStringLiteral("start the application"));
-    line(QStringLiteral("FILE"), QStringLiteral("start the application with the data file FILE opened"));
+    line(QStringLiteral("[--port DEVICE] [FILE]"),
+         QStringLiteral("start with the data file FILE opened; read the counter on DEVICE this time"));
     line(QStringLiteral("--version"), QStringLiteral("print the version"));
     line(QStringLiteral("--help"), QStringLiteral("print this help"));
     for (const Subcommand& subcommand : subcommands())
@@ -28,7 +29,7 @@ void printUsage(FILE* stream) {
 }  // namespace
 
 int runCommandLine(int argc, char* argv[]) {
-    if (argc < 2) return startGui(argc, argv);
+    if (argc < 2) return startGui(argc, argv, {});
     const QString command = QString::fromLocal8Bit(argv[1]);
     if (command == QLatin1String("--version")) {
         std::printf("%s %s\n", qPrintable(AppInfo::programName()), qPrintable(AppInfo::version()));
@@ -45,9 +46,19 @@ int runCommandLine(int argc, char* argv[]) {
             return subcommand.run(arguments);
         }
     }
-    if (argc == 2 && !command.startsWith(QLatin1Char('-'))) return startGui(argc, argv, command);
-    std::fprintf(stderr, "%s: unknown command or option '%s'\n", qPrintable(AppInfo::programName()),
-                 qPrintable(command));
-    printUsage(stderr);
-    return 1;
+    GuiOptions options;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument == QLatin1String("--port") && i + 1 < argc) {
+            options.device = QString::fromLocal8Bit(argv[++i]);
+        } else if (!argument.startsWith(QLatin1Char('-')) && options.file.isEmpty()) {
+            options.file = argument;
+        } else {
+            std::fprintf(stderr, "%s: unknown command or option '%s'\n", qPrintable(AppInfo::programName()),
+                         qPrintable(argument));
+            printUsage(stderr);
+            return 1;
+        }
+    }
+    return startGui(argc, argv, options);
 }

@@ -17,7 +17,7 @@ bool displayAvailable() {
 
 }  // namespace
 
-int startGui(int argc, char* argv[], const QString& file) {
+int startGui(int argc, char* argv[], const GuiOptions& options) {
     if (!displayAvailable()) {
         std::fprintf(stderr,
                      "%s: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
@@ -30,7 +30,8 @@ int startGui(int argc, char* argv[], const QString& file) {
     installApplicationFonts();
 
     MainApplication main;
+    main.window().setSessionDevice(options.device);
     main.window().show();
-    if (!file.isEmpty()) main.window().files().openFile(file);
+    if (!options.file.isEmpty()) main.window().files().openFile(options.file);
     return QApplication::exec();
 }

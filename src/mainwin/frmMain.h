@@ -51,6 +51,14 @@ public:
     // Redraws the diagram of the shown block.
     void Picture1_Click();
 
+    // データ読込み: reads the counter's records into new blocks, after asking what the new blocks inherit.
+    void mnuInputData_Click();
+    // Runs a transfer with the counter; with mode 1 the import and the save of what it brought follow.
+    // Returns the transfer's status: 0 failed or stopped, 1 the counter was erased, -1 otherwise.
+    int TerrakoTRX(int h1, int h2, int h3, int h4, int h5, int h6);
+    // The counter's port for this run only, instead of the one in the settings.
+    void setSessionDevice(const QString& device) { sessionDevice_ = device; }
+
     // Menu items, by the names the commands know them.
     QAction* mnuNew = nullptr;
     QAction* mnuOpen = nullptr;
@@ -110,6 +118,11 @@ private:
     BlockCommands blocks_;
     FileCommands files_;
     SurveyKeys* surveyKeys_;
+    // The survey information every block read from the counter inherits.
+    struct {
+        QString Tchousa, TChousaName, TChousaDateY, TChousaArea, TChousaAreaNo, TChousaRan;
+    } inherited_;
+    QString sessionDevice_;
     QPointer<QWidget> listing_;
     QPointer<QWidget> about_;
 };

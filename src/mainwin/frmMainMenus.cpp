@@ -43,7 +43,7 @@ void frmMain::createMenus() {
     mnuGraph = item(mnuView, "グラフ作成(&G)", "Ctrl+G", nullptr);
 
     QMenu* mnuOption = menuBar()->addMenu(QStringLiteral("オプション(&O)"));
-    mnuInputData = item(mnuOption, "データ読込み", nullptr, nullptr);
+    mnuInputData = item(mnuOption, "データ読込み", nullptr, [this] { mnuInputData_Click(); });
     mnuErase = item(mnuOption, "データ消去", nullptr, nullptr);
     mnuOption->addSeparator();
     mnuTRSet =

@@ -9,9 +9,10 @@ TEST_F(MainWindowTest, OpenCorrectAndSaveThroughTheFileMenu) {
     const QString path = folder.filePath(QStringLiteral("現場.txt"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("\"KORVANDEL\",1,\"EXT\"\r\n"
-               "1,\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"50cm\",5\r\n"
-               "\" 0\",\" 1\",\" 5\",\" 3\",\" 4\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\"\r\n");
+    file.write(
+        "\"KORVANDEL\",1,\"EXT\"\r\n"
+        "1,\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"50cm\",5\r\n"
+        "\" 0\",\" 1\",\" 5\",\" 3\",\" 4\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\"\r\n");
     file.close();
 
     dialogs.expectOpenFile(path);
@@ -34,7 +35,8 @@ TEST_F(MainWindowTest, OpenCorrectAndSaveThroughTheFileMenu) {
     QFile saved(copy);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const QByteArray bytes = saved.readAll();
-    EXPECT_TRUE(bytes.startsWith("\"KORVANDEL\",1,\"EXT\"\r\n1,\"\x95\xe2\x90\xb3\x8c\xe3\"")) << bytes.left(40).toStdString();
+    EXPECT_TRUE(bytes.startsWith("\"KORVANDEL\",1,\"EXT\"\r\n1,\"\x95\xe2\x90\xb3\x8c\xe3\""))
+        << bytes.left(40).toStdString();
     EXPECT_TRUE(bytes.contains("\" 1\",\" 5\",\" 0\""));
 }
 

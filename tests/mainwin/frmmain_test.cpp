@@ -72,7 +72,7 @@ TEST_F(MainWindowTest, OpensWithItsCaptionLayoutAndMenus) {
                                                                  {"データクリア(1block)", "", true}}));
     EXPECT_EQ(itemsOf(*menus[2]->menu()),
               (std::vector<MenuItem>{{"グリッド(&R)", "Ctrl+R", true}, {"グラフ作成(&G)", "Ctrl+G", false}}));
-    EXPECT_EQ(itemsOf(*menus[3]->menu()), (std::vector<MenuItem>{{"データ読込み", "", false},
+    EXPECT_EQ(itemsOf(*menus[3]->menu()), (std::vector<MenuItem>{{"データ読込み", "", true},
                                                                  {"データ消去", "", false},
                                                                  {"-", "", true},
                                                                  {"通信環境設定(&R)", "", true}}));
