@@ -3,6 +3,8 @@
 int dumpJob(const QStringList& arguments);
 int resaveJob(const QStringList& arguments);
 int receiveJob(const QStringList& arguments);
+int convertJob(const QStringList& arguments);
+int importJob(const QStringList& arguments);
 
 const std::vector<Subcommand>& subcommands() {
     static const std::vector<Subcommand> all{
@@ -10,6 +12,9 @@ const std::vector<Subcommand>& subcommands() {
         {"resave", "resave IN OUT", "read IN, write it to OUT in the current layout", resaveJob},
         {"receive", "receive --port DEVICE [--erase]",
          "read the counter's memory into k40read.tmp (--erase: then erase it)", receiveJob},
+        {"convert", "convert DUMP TXT", "turn the counter memory dump DUMP into the text of its records",
+         convertJob},
+        {"import", "import TXT OUT", "read the records of TXT, correct them and save them to OUT", importJob},
     };
     return all;
 }

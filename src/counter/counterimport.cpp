@@ -1,0 +1,41 @@
+#include "counter/counterimport.h"
+
+#include "counter/counterimportwindow.h"
+#include "model/testdata.h"
+#include "platform/dialogs.h"
+
+namespace {
+
+const FileFilter DumpFiles{QStringLiteral("指定するﾌｧｲﾙ (k40read.tmp)"), QStringLiteral("k40read.tmp")};
+
+}  // namespace
+
+CounterImport::CounterImport(TestData& data, Dialogs& dialogs, CounterImportWindow& window)
+    : data_(data), dialogs_(dialogs), window_(window) {}
+
+bool CounterImport::cmdDataEx_Click(const InheritedSurvey& survey, const QString& textPath) {
+    std::optional<QString> source = textPath;
+    for (;;) {
+        if (source) {
+            window_.ClearAllData();
+            if (!ReadCounterText(*source, survey, data_)) {
+                window_.mnuFileCheck();
+                data_.CurBlock = 1;
+                window_.showImportedData();
+                return true;
+            }
+        }
+        dialogs_.message(QStringLiteral("[k40read.tmp] ﾌｧｲﾙの場所を指定して下さい。"), Buttons::Ok);
+        const std::optional<QString> chosen = dialogs_.openFileName(DumpFiles);
+        if (!chosen || chosen->isEmpty()) return false;
+        source = textOf(*chosen, textPath);
+    }
+}
+
+std::optional<QString> CounterImport::textOf(const QString& chosen, const QString& textPath) {
+    if (!IsCounterDump(chosen)) return chosen;
+    const ConversionResult conversion = ConvertDump(chosen, textPath);
+    if (conversion.ok) return textPath;
+    dialogs_.message(conversion.message, Buttons::Ok);
+    return std::nullopt;
+}

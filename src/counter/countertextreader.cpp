@@ -1,0 +1,139 @@
+#include "counter/countertextreader.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+#include "datafile/cp932.h"
+#include "datafile/datafilenotices.h"
+#include "model/format.h"
+#include "model/testdata.h"
+
+namespace {
+
+// The items of the text, separated by blanks and line ends, taken one after another. When an item
+// cannot be taken, `failure` says why.
+class Items {
+public:
+    explicit Items(const QString& text)
+        : items_(text.split(QRegularExpression(QStringLiteral("[ \r\n]+")), Qt::SkipEmptyParts)) {}
+
+    std::optional<QString> text() {
+        if (at_ == items_.size()) {
+            failure = QStringLiteral("ﾌｧｲﾙが途中で終わっています");
+            return std::nullopt;
+        }
+        return items_[at_++];
+    }
+
+    std::optional<double> number() {
+        const std::optional<QString> item = text();
+        if (!item) return std::nullopt;
+        if (!Format::isNumeric(*item)) {
+            failure = QStringLiteral("「%1」は数値ではありません").arg(*item);
+            return std::nullopt;
+        }
+        return Format::valueOf(*item);
+    }
+
+    // A whole number from `lowest` to `highest`, the `what` of the record.
+    std::optional<int> whole(const QString& what, int lowest, int highest) {
+        const qsizetype at = at_;
+        const std::optional<double> value = number();
+        if (!value) return std::nullopt;
+        if (*value != std::floor(*value) || *value < lowest || *value > highest) {
+            failure = QStringLiteral("%1「%2」が%3～%4ではありません")
+                          .arg(what, items_[at])
+                          .arg(lowest)
+                          .arg(highest);
+            return std::nullopt;
+        }
+        return static_cast<int>(*value);
+    }
+
+    // The date MM/DD.
+    std::optional<QString> date() {
+        const std::optional<QString> item = text();
+        if (!item) return std::nullopt;
+        if (item->size() != 5 || item->at(2) != u'/') {
+            failure = QStringLiteral("日付「%1」が読めません").arg(*item);
+            return std::nullopt;
+        }
+        return item;
+    }
+
+    QString failure;
+
+private:
+    QStringList items_;
+    qsizetype at_ = 0;
+};
+
+// The number of records the GGT control line gives: the number at the start of its characters 11-14;
+// 0 without such a line.
+double recordCount(const QString& text) {
+    const QStringList lines = text.split(u'\n');
+    const auto ggt =
+        std::find_if(lines.begin(), lines.end(), [](const QString& line) { return line.startsWith(u"GGT"); });
+    return ggt == lines.end() ? 0.0 : Format::valueOf(QStringView(*ggt).mid(10, 4));
+}
+
+// One record into the block it is numbered with; false when an item cannot be taken or stored.
+bool readRecord(Items& items, const InheritedSurvey& survey, TestData& data) {
+    const std::optional<int> block = items.whole(QStringLiteral("記録番号"), 1, TestData::MaxBlocks);
+    if (!block) return false;
+    // A record numbered beyond the count still gets a block of its own, so that nothing read is lost.
+    data.BlockCount = std::max(data.BlockCount, static_cast<qint16>(*block));
+    const std::optional<QString> date = items.date();
+    if (!date) return false;
+    data.TestMonth[*block] = date->first(2);
+    data.TestDay[*block] = date->sliced(3, 2);
+    if (!items.text()) return false;  // the time of day is not kept
+    const std::optional<int> drops = items.whole(QStringLiteral("回数"), 0, TestData::GridRows);
+    if (!drops) return false;
+    data.DropCount[*block] = static_cast<qint16>(*drops);
+    if (!items.number()) return false;  // nor is the header value
+    data.SurveyName[*block] = survey.Tchousa;
+    data.TesterName[*block] = survey.TChousaName;
+    data.TestYear[*block] = survey.TChousaDateY;
+    data.TestPlace[*block] = survey.TChousaArea;
+    data.PointNo[*block] = survey.TChousaAreaNo;
+    data.DropHeight[*block] = survey.TChousaRan;
+    // The readings are mm per drop; the block keeps the depth in cm to a tenth.
+    double sum = 0.0;
+    for (int drop = 1; drop <= *drops; ++drop) {
+        const std::optional<double> reading = items.number();
+        if (!reading) return false;
+        sum += *reading;
+        data.Measure[*block][drop] = static_cast<float>(Format::valueOf(Format::number(sum / 10, "###.0")));
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<QString> ReadCounterText(const QString& path, const InheritedSurvey& survey, TestData& data) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return DataFileNotices::unreadable(path, file.errorString());
+    const QByteArray bytes = file.readAll();
+    const QString text =
+        Cp932().decode(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), nullptr);
+
+    const double count = recordCount(text);
+    if (count != std::floor(count) || count < 0 || count > TestData::MaxBlocks)
+        return QStringLiteral("ﾌｧｲﾙ%1の記録数「%2」が0～%3ではありません。")
+            .arg(path, Format::signOrBlank(count).trimmed())
+            .arg(TestData::MaxBlocks);
+    // No records leave the one empty block of a cleared data set.
+    data.BlockCount = static_cast<qint16>(std::max(count, 1.0));
+    Items items(text);
+    for (int record = 1; record <= count; ++record)
+        if (!readRecord(items, survey, data))
+            return QStringLiteral("ﾌｧｲﾙ%1の%2番目の記録を読込めません。\n(%3)")
+                .arg(path)
+                .arg(record)
+                .arg(items.failure);
+    return std::nullopt;
+}
