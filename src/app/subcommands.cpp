@@ -5,6 +5,7 @@ int resaveJob(const QStringList& arguments);
 int receiveJob(const QStringList& arguments);
 int convertJob(const QStringList& arguments);
 int importJob(const QStringList& arguments);
+int readJob(const QStringList& arguments);
 
 const std::vector<Subcommand>& subcommands() {
     static const std::vector<Subcommand> all{
@@ -15,6 +16,8 @@ const std::vector<Subcommand>& subcommands() {
         {"convert", "convert DUMP TXT", "turn the counter memory dump DUMP into the text of its records",
          convertJob},
         {"import", "import TXT OUT", "read the records of TXT, correct them and save them to OUT", importJob},
+        {"read", "read --port DEVICE [--erase] OUT",
+         "the whole read of the counter (--erase: erasing it) saved to OUT", readJob},
     };
     return all;
 }

@@ -19,7 +19,7 @@ bool CounterImport::cmdDataEx_Click(const InheritedSurvey& survey, const QString
         if (source) {
             window_.ClearAllData();
             if (!ReadCounterText(*source, survey, data_)) {
-                window_.mnuFileCheck();
+                window_.correctReadings();
                 data_.CurBlock = 1;
                 window_.showImportedData();
                 return true;

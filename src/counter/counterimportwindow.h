@@ -10,7 +10,7 @@ public:
 
     // データ補正: removes the readings that break the rising depth sequence, in every block; it
     // refuses with its message when block `CurBlock` holds no drops.
-    virtual void mnuFileCheck() = 0;
+    virtual void correctReadings() = 0;
 
     // Shows block `CurBlock` as after opening a data file, without changing the caption: its survey
     // information and readings, the block-number box, the grid from row 1 (`CurRow` 1) focused with

@@ -17,7 +17,7 @@ struct InheritedSurvey {
 
 // Reads the counter's records from their text (as the conversion writes it) into a cleared data set:
 // BlockCount from the GGT control line (one empty block when there are no records, and at least the
-// highest record number), and per record the block it is numbered with, its month and day, the inherited survey texts, its drop count and the
-// cumulative reading of every drop in cm. Returns the reason when the text cannot be read or holds a
-// record the data set cannot store; what was read up to there stays.
+// highest record number), and per record the block it is numbered with, its month and day, the inherited
+// survey texts, its drop count and the cumulative reading of every drop in cm. Returns the reason when the
+// text cannot be read or holds a record the data set cannot store; what was read up to there stays.
 std::optional<QString> ReadCounterText(const QString& path, const InheritedSurvey& survey, TestData& data);

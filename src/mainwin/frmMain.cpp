@@ -71,7 +71,8 @@ frmMain::frmMain(TestData& data, Dialogs& dialogs, Settings& settings, QWidget* 
       grid_(new DropGrid(nullptr)),
       entry_(data, *grid_, dialogs),
       blocks_(data, *grid_, *this, entry_, dialogs),
-      files_(data, dialogs, *this) {
+      files_(data, dialogs, *this),
+      counterImport_(data, dialogs, *this) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ・ﾒｲﾝﾌﾚｰﾑ"));
     placeWindowFrame(*this, 0, 0, 9696, 6900);
@@ -151,6 +152,7 @@ void frmMain::createBlockControls(QWidget& area) {
     dataEx_ = place(new QPushButton(QStringLiteral("DataEx"), &area), 1200, 5760, 852, 252);
     dataEx_->setObjectName(QStringLiteral("cmdDataEx"));
     dataEx_->hide();
+    connect(dataEx_, &QPushButton::clicked, this, [this] { counterImport_.cmdDataEx_Click(inherited_); });
 }
 
 void frmMain::prepareGrid() {

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <memory>
 
+#include "counter/counterimport.h"
+#include "counter/counterimportwindow.h"
 #include "datafile/filecommands.h"
 #include "datafile/filecommandwindow.h"
 #include "model/blockcommands.h"
@@ -25,7 +27,7 @@ struct TestData;
 // The main window: survey fields, drop grid and diagram of the shown block, the block controls, and
 // the menus through which every command is reached. It reads the stored colours and port when it
 // opens and writes them, with its geometry, when it closes (unless it is minimised).
-class frmMain : public QMainWindow, public SurveyView, public FileCommandWindow {
+class frmMain : public QMainWindow, public SurveyView, public FileCommandWindow, public CounterImportWindow {
     Q_OBJECT
 
 public:
@@ -43,6 +45,10 @@ public:
     void clearGrid(int rows) override { blocks_.CelClear(rows); }
     void showLoadedData() override { blocks_.ShowBlockFromStart(); }
     void showCorrectedData() override { blocks_.ShowBlockAgain(); }
+
+    void ClearAllData() override { blocks_.ClearAllData(); }
+    void correctReadings() override { files_.mnuFileCheck(); }
+    void showImportedData() override { blocks_.ShowBlockFromStart(); }
 
     DropGrid& grid() { return *grid_; }
     ReadingEntry& entry() { return entry_; }
@@ -117,11 +123,10 @@ private:
     ReadingEntry entry_;
     BlockCommands blocks_;
     FileCommands files_;
+    CounterImport counterImport_;
     SurveyKeys* surveyKeys_;
     // The survey information every block read from the counter inherits.
-    struct {
-        QString Tchousa, TChousaName, TChousaDateY, TChousaArea, TChousaAreaNo, TChousaRan;
-    } inherited_;
+    InheritedSurvey inherited_;
     QString sessionDevice_;
     QPointer<QWidget> listing_;
     QPointer<QWidget> about_;

@@ -1,8 +1,10 @@
 #include <QAction>
 
+#include "counter/dumpconversion.h"
 #include "counter/gui/drv_k40.h"
 #include "counter/k40parameters.h"
 #include "counter/portsetting.h"
+#include "counter/readdump.h"
 #include "mainwin/frmMain.h"
 #include "model/testdata.h"
 #include "platform/dialogs.h"
@@ -81,13 +83,23 @@ void frmMain::mnuInputData_Click() {
 }
 
 int frmMain::TerrakoTRX(int h1, int h2, int h3, int h4, int h5, int h6) {
-    const K40Link link{
-        dialogs_, sessionDevice_.isEmpty() ? PortSetting::deviceInForce(data_, settings_) : sessionDevice_,
-        this};
-    const int status = Drv_K40(link, h1, h2, h3, h4, h5, h6, [this] {
+    const QString device =
+        sessionDevice_.isEmpty() ? PortSetting::deviceInForce(data_, settings_) : sessionDevice_;
+    const int status = Drv_K40({dialogs_, device, this}, h1, h2, h3, h4, h5, h6, [this] {
         return dialogs_.message(QStringLiteral("記録されたデータはすべて消去されますが、よろしいですか？"),
                                 Buttons::YesNoDefaultNo,
                                 QStringLiteral("記録データ消去の確認")) == Answer::Yes;
     });
+    if (h6 == K40Parameters::DebugMode || h1 != K40Parameters::RunAll || status == K40Parameters::Failed)
+        return status;
+    const ConversionResult conversion = ConvertDump(ReadDump::fileName(), CounterText::fileName());
+    if (!conversion.ok) {
+        dialogs_.message(conversion.message, Buttons::Ok);
+        return K40Parameters::Failed;
+    }
+    counterImport_.cmdDataEx_Click(inherited_);
+    dialogs_.message(QStringLiteral("ﾃﾗｺｶｳﾝﾀのﾃﾞｰﾀをﾌｧｲﾙに保存します。"), Buttons::Ok);
+    files_.mnuSaveName();
+    setCaption(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ﾒｲﾝﾌﾚｰﾑ [") + data_.DataFileName + QStringLiteral("]"));
     return status;
 }

@@ -35,7 +35,7 @@ public:
         }
         data_.CurBlock = 1;
     }
-    void mnuFileCheck() override {
+    void correctReadings() override {
         calls.push_back("mnuFileCheck");
         files_.mnuFileCheck();
     }

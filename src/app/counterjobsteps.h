@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The steps the counter's command-line jobs share. Each prints its messages on stderr and returns true
+// when it completed.
+
+// Reads the counter on `port` (a number or a device) into k40read.tmp in the current folder, with
+// progress on stderr; with `erase`, then writes the system area, which erases the counter's records.
+bool receiveFromCounter(const QString& port, bool erase);
+
+// Reads the records from the counter text `textPath`, corrects the readings and saves the blocks to
+// `out` as 名前を付けて保存 does (refusing when block 1 holds no drops).
+bool saveCounterText(const QString& textPath, const QString& out);

@@ -1,0 +1,65 @@
+// データ読込み from start to end against the counter emulator on a pseudo-terminal.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+
+#include "emulatorprocess.h"
+#include "mainwindowfixture.h"
+
+namespace {
+
+class CounterReadEndToEnd : public MainWindowTest {
+protected:
+    CounterReadEndToEnd() : previousFolder(QDir::currentPath()) { QDir::setCurrent(folder.path()); }
+    ~CounterReadEndToEnd() override { QDir::setCurrent(previousFolder); }
+
+    QString previousFolder;
+};
+
+TEST_F(CounterReadEndToEnd, ReadsTheCounterIntoBlocksKeepsItsRecordsAndSavesTheData) {
+    const QString points = folder.filePath(QStringLiteral("points.txt"));
+    {
+        QFile file(points);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("1 05/31 14:07 = 2.4 3.0 5.6 10.0 12.2\n2 06/01 08:00 = 20.0 20.0 40.0\n");
+    }
+    const QString image = folder.filePath(QStringLiteral("image.bin"));
+    EmulatorProcess emulator({QStringLiteral("--points"), points, QStringLiteral("--save"), image});
+    window.setSessionDevice(emulator.device());
+
+    child<QLineEdit>("Text調査名")->setText(QStringLiteral("河川敷"));
+    child<QLineEdit>("Text試験者名")->setText(QStringLiteral("佐藤"));
+    child<QLineEdit>("Text試験場所")->setText(QStringLiteral("右岸"));
+    child<QLineEdit>("Ser_No")->setText(QStringLiteral("3"));
+    child<QLineEdit>("txtYear")->setText(QStringLiteral("2026"));
+    const QString saved = folder.filePath(QStringLiteral("現場.txt"));
+    dialogs.expect(
+        QStringLiteral(
+            "ﾃﾗｺｶｳﾝﾀのﾃﾞｰﾀを取得する際、表示している調査情報を全ﾌﾞﾛｯｸの調査情報としてｺﾋﾟｰすることが"
+            "可能です。\r\n現在表示されている調査情報を引き継ぎますか？"),
+        Answer::Yes);
+    dialogs.expect(QStringLiteral("ﾃﾗｺｶｳﾝﾀのﾛｰﾀﾘSWを[FUNCTION]にセットして下さい。"), Answer::Ok);
+    dialogs.expect(QStringLiteral("ﾛｰﾀﾘｴﾝｺｰﾀﾞを回して、カーソルを「data[t]x」の[t]にセットして下さい。"),
+                   Answer::Ok);
+    dialogs.expect(QStringLiteral("記録されたデータはすべて消去されますが、よろしいですか？"), Answer::No);
+    dialogs.expect(QStringLiteral("ﾃﾗｺｶｳﾝﾀのﾃﾞｰﾀをﾌｧｲﾙに保存します。"));
+    dialogs.expectSaveFile(saved);
+    window.mnuInputData->trigger();
+
+    EXPECT_EQ(data.BlockCount, 2);
+    EXPECT_EQ(readings(1), (std::vector<float>{0.2f, 0.5f, 1.1f, 2.1f, 3.3f}));
+    EXPECT_EQ(readings(2), (std::vector<float>{2.0f, 4.0f, 8.0f}));
+    EXPECT_EQ(data.SurveyName[2].toStdString(), "河川敷");
+    EXPECT_EQ(data.TestMonth[1].toStdString(), "05");
+    EXPECT_EQ(data.TestDay[1].toStdString(), "31");
+    EXPECT_EQ(cell(5, 1), "3.3");
+    EXPECT_EQ(data.DataFileName, saved);
+    EXPECT_TRUE(QFile::exists(saved));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ﾒｲﾝﾌﾚｰﾑ [%1]").arg(saved));
+    EXPECT_FALSE(window.mnuInputData->isEnabled());
+    EXPECT_EQ(dialogs.shown()[3].buttons, Buttons::YesNoDefaultNo);
+    EXPECT_EQ(dialogs.shown()[3].title.toStdString(), "記録データ消去の確認");
+    EXPECT_FALSE(QFile::exists(image));  // the counter received no image: its records stay
+}
+
+}  // namespace
