@@ -11,6 +11,7 @@
 #include "mainwin/mainapplication.h"
 #include "platform/appinfo.h"
 #include "platform/gui/fonts.h"
+#include "platform/gui/translations.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
     if (mode == "main") {
         QApplication::setApplicationName(AppInfo::title());
         installApplicationFonts();
+        installJapaneseQtTexts();
         full = std::make_unique<MainApplication>();
         window = &full->window();
     } else {

@@ -6,6 +6,7 @@
 #include "mainwin/mainapplication.h"
 #include "platform/appinfo.h"
 #include "platform/gui/fonts.h"
+#include "platform/gui/translations.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ int startGui(int argc, char* argv[], const GuiOptions& options) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(AppInfo::title());
     installApplicationFonts();
+    installJapaneseQtTexts();
 
     MainApplication main;
     main.window().setSessionDevice(options.device);

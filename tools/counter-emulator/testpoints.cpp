@@ -5,7 +5,7 @@
 
 namespace {
 
-// Made-up readings that look like a real test: 1-4 mm per drop, 12-30 mm in the soft layer.
+// Made-up readings that look like a real test: 4-12 mm per drop, 15-35 mm in the soft layer.
 std::vector<double> madeUpReadings(int number, int drops, int softFirst, int softLast) {
     std::uint32_t state = 2463534242u + std::uint32_t(number) * 7919u;
     const auto next = [&state](int low, int high) {
@@ -17,7 +17,7 @@ std::vector<double> madeUpReadings(int number, int drops, int softFirst, int sof
     std::vector<double> readings;
     for (int drop = 1; drop <= drops; ++drop) {
         const bool soft = drop >= softFirst && drop <= softLast;
-        readings.push_back(soft ? next(60, 150) * 0.2 : next(5, 20) * 0.2);
+        readings.push_back(soft ? next(75, 175) * 0.2 : next(20, 60) * 0.2);
     }
     return readings;
 }

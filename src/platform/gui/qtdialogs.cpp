@@ -83,6 +83,8 @@ std::optional<QString> QtDialogs::saveFileName(const FileFilter& filter) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // A name typed without an extension gets the filter's, so that the file shows in the open dialog.
+    if (filter.pattern.startsWith(QStringLiteral("*."))) dialog.setDefaultSuffix(filter.pattern.mid(2));
     return chosenFile(dialog, filter);
 }
 
