@@ -20,7 +20,7 @@ QString IniSettings::value(const QString& key) const {
     return store_->value(sectionKey(key)).toString();
 }
 
+// The file is written when the store goes away (or by Qt's own timer), once for all the keys set.
 void IniSettings::setValue(const QString& key, const QString& value) {
     store_->setValue(sectionKey(key), value);
-    store_->sync();
 }
