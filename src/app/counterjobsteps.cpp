@@ -101,3 +101,19 @@ bool saveCounterText(const QString& textPath, const QString& out) {
     }
     return true;
 }
+
+std::optional<CounterJobArguments> parseCounterJobArguments(const QStringList& arguments, bool withOut) {
+    CounterJobArguments parsed;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--erase"))
+            parsed.erase = true;
+        else if (arguments[i] == QLatin1String("--port") && i + 1 < arguments.size())
+            parsed.port = arguments[++i];
+        else if (withOut && parsed.out.isEmpty() && !arguments[i].startsWith(QLatin1Char('-')))
+            parsed.out = arguments[i];
+        else
+            return std::nullopt;
+    }
+    if (parsed.port.isEmpty() || (withOut && parsed.out.isEmpty())) return std::nullopt;
+    return parsed;
+}

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 // The steps the counter's command-line jobs share. Each prints its messages on stderr and returns true
 // when it completed.
@@ -12,3 +14,11 @@ bool receiveFromCounter(const QString& port, bool erase);
 // Reads the records from the counter text `textPath`, corrects the readings and saves the blocks to
 // `out` as 名前を付けて保存 does (refusing when block 1 holds no drops).
 bool saveCounterText(const QString& textPath, const QString& out);
+
+// The arguments of the jobs that read the counter: --port DEVICE, --erase, and for `read` the file OUT.
+struct CounterJobArguments {
+    QString port;
+    bool erase = false;
+    QString out;
+};
+std::optional<CounterJobArguments> parseCounterJobArguments(const QStringList& arguments, bool withOut);
