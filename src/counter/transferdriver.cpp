@@ -5,14 +5,22 @@
 #include "counter/readdump.h"
 #include "platform/serialline.h"
 
-TransferDriver::TransferDriver(SerialLine& line, std::chrono::milliseconds timeLimit)
-    : line_(line), timeLimit_(timeLimit) {
+TransferDriver::TransferDriver(SerialLine& line, std::chrono::milliseconds timeLimit,
+                               std::chrono::milliseconds firstChunkLimit)
+    : line_(line), timeLimit_(timeLimit), firstChunkLimit_(firstChunkLimit) {
     pacing_.setSingleShot(true);
     pacing_.setTimerType(Qt::PreciseTimer);
     limit_.setSingleShot(true);
     QObject::connect(&pacing_, &QTimer::timeout, [this] { apply(protocol_.tick()); });
     QObject::connect(&limit_, &QTimer::timeout, [this] { limitReached(); });
-    line_.received = [this] { apply(protocol_.received(line_.readAll())); };
+    line_.received = [this] {
+        if (awaitingFirstChunk_) {
+            // From here on the counter answers within the reply limit.
+            awaitingFirstChunk_ = false;
+            limit_.stop();
+        }
+        apply(protocol_.received(line_.readAll()));
+    };
     line_.failed = [this](const QString& text) {
         apply(protocol_.abort({TransferFailure::Kind::LineFailed, {}, text}));
     };
@@ -25,6 +33,7 @@ TransferDriver::~TransferDriver() {
 
 bool TransferDriver::receive(int intervalMs, const QString& dumpPath) {
     interval_ = intervalMs;
+    awaitingFirstChunk_ = true;
     if (!lineOpen() || !run(protocol_.startReceive())) return false;
     if (const auto error = ReadDump::write(dumpPath, protocol_.dump())) {
         failure_ = TransferFailure{TransferFailure::Kind::DumpNotWritten, {}, *error};
@@ -54,6 +63,8 @@ bool TransferDriver::run(const TransferProtocol::Reaction& first) {
     apply(first);
     if (protocol_.running()) loop.exec();
     loop_ = nullptr;
+    // The loop also ends when the application quits: a phase cut short that way has not completed.
+    if (protocol_.running()) apply(protocol_.abort({TransferFailure::Kind::Stopped, {}, {}}));
     pacing_.stop();
     limit_.stop();
     deadline_.reset();
@@ -86,8 +97,9 @@ void TransferDriver::apply(const TransferProtocol::Reaction& reaction) {
 // would cost a timer registration per character of the write phase; when it fires early it is set
 // again for the time left.
 void TransferDriver::armLimit() {
-    deadline_ = Clock::now() + timeLimit_;
-    if (!limit_.isActive()) limit_.start(timeLimit_);
+    const std::chrono::milliseconds limit = awaitingFirstChunk_ ? firstChunkLimit_ : timeLimit_;
+    deadline_ = Clock::now() + limit;
+    if (!limit_.isActive()) limit_.start(limit);
 }
 
 void TransferDriver::limitReached() {

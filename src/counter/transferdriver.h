@@ -14,13 +14,17 @@ class SerialLine;
 
 // How long the counter may stay silent in any wait before the transfer ends.
 inline constexpr std::chrono::milliseconds ReplyTimeLimit{10000};
+// The counter sends its first chunk only once the operator has turned its switch; this wait is longer.
+// Closing the progress window ends it sooner.
+inline constexpr std::chrono::milliseconds FirstChunkTimeLimit{60000};
 
 // Runs the transfer phases on an open serial line: the protocol reacts to the line's characters, the
 // pacing timer and the time limit, all delivered by the event loop, so a quiet line costs no work.
 // Each phase returns when it has ended; the windows stay responsive meanwhile.
 class TransferDriver {
 public:
-    explicit TransferDriver(SerialLine& line, std::chrono::milliseconds timeLimit = ReplyTimeLimit);
+    explicit TransferDriver(SerialLine& line, std::chrono::milliseconds timeLimit = ReplyTimeLimit,
+                            std::chrono::milliseconds firstChunkLimit = FirstChunkTimeLimit);
     ~TransferDriver();
     TransferDriver(const TransferDriver&) = delete;
     TransferDriver& operator=(const TransferDriver&) = delete;
@@ -51,6 +55,8 @@ private:
 
     SerialLine& line_;
     std::chrono::milliseconds timeLimit_;
+    std::chrono::milliseconds firstChunkLimit_;
+    bool awaitingFirstChunk_ = false;  // nothing has come yet in this receive phase
     TransferProtocol protocol_;
     QTimer pacing_;
     QTimer limit_;

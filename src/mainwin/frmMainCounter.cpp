@@ -85,13 +85,16 @@ void frmMain::mnuInputData_Click() {
 int frmMain::TerrakoTRX(int h1, int h2, int h3, int h4, int h5, int h6) {
     const QString device =
         sessionDevice_.isEmpty() ? PortSetting::deviceInForce(data_, settings_) : sessionDevice_;
-    const int status = Drv_K40({dialogs_, device, this}, h1, h2, h3, h4, h5, h6, [this] {
+    bool received = false;  // the erase question comes only after a completed receive phase
+    const int status = Drv_K40({dialogs_, device, this}, h1, h2, h3, h4, h5, h6, [this, &received] {
+        received = true;
         return dialogs_.message(QStringLiteral("記録されたデータはすべて消去されますが、よろしいですか？"),
                                 Buttons::YesNoDefaultNo,
                                 QStringLiteral("記録データ消去の確認")) == Answer::Yes;
     });
-    if (h6 == K40Parameters::DebugMode || h1 != K40Parameters::RunAll || status == K40Parameters::Failed)
-        return status;
+    // What was received is imported even when the write phase failed afterwards: by then the counter
+    // may already have lost its records.
+    if (h6 == K40Parameters::DebugMode || h1 != K40Parameters::RunAll || !received) return status;
     const ConversionResult conversion = ConvertDump(ReadDump::fileName(), CounterText::fileName());
     if (!conversion.ok) {
         dialogs_.message(conversion.message, Buttons::Ok);

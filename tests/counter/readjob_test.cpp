@@ -22,7 +22,7 @@ TEST(ReadJob, SavesTheBlocksTheCounterHeldAndErasesIt) {
         QFile file(points);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         // Readings in mm per drop; the second point has one reading that breaks the rise after summing.
-        file.write("1 05/31 14:07 = 2.4 3.0 5.6 10.0 12.2\n2 06/01 08:00 = 20.0 20.0 40.0\n");
+        file.write("1 05/31 14:07 = 2.4 3.0 5.6 10.0 12.2\n2 06/01 08:00 = 20.0 20.0 -10.0 40.0\n");
     }
     const QString image = folder.filePath(QStringLiteral("image.bin"));
     EmulatorProcess emulator({QStringLiteral("--points"), points, QStringLiteral("--save"), image});
@@ -43,7 +43,7 @@ TEST(ReadJob, SavesTheBlocksTheCounterHeldAndErasesIt) {
     ASSERT_EQ(ReadDataFile(out, data).status, ReadResult::Status::Loaded);
     EXPECT_EQ(data.BlockCount, 2);
     EXPECT_EQ(readings(data, 1), (std::vector<float>{0.2f, 0.5f, 1.1f, 2.1f, 3.3f}));
-    EXPECT_EQ(readings(data, 2), (std::vector<float>{2.0f, 4.0f, 8.0f}));
+    EXPECT_EQ(readings(data, 2), (std::vector<float>{2.0f, 4.0f, 7.0f}));
     EXPECT_EQ(data.TestMonth[2].toStdString(), "06");
     EXPECT_EQ(data.TestDay[2].toStdString(), "01");
 }

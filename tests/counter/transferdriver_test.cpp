@@ -110,6 +110,19 @@ TEST(TransferDriver, AFloodEndsTheTransfer) {
     EXPECT_EQ(flood.driver.failure()->kind, Kind::Flood);
 }
 
+TEST(TransferDriver, TheOperatorHasLongerThanTheReplyLimitToStartTheCounter) {
+    Transfer late({QStringLiteral("--delay"), QStringLiteral("700"), QStringLiteral("--silent-after-chunks"),
+                   QStringLiteral("2")});
+    ASSERT_TRUE(late.opened);
+    TransferDriver driver(late.line, ShortLimit, 3s);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(driver.receive(0, late.dumpPath()));
+    // The first chunk came after the reply limit; the silence after the second ended the phase at it.
+    EXPECT_EQ(driver.failure()->kind, Kind::TimedOut);
+    EXPECT_EQ(driver.screen().progressValue, 2);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
+}
+
 TEST(TransferDriver, StopEndsAWaitInProgress) {
     Transfer silent({QStringLiteral("--silent-after-chunks"), QStringLiteral("1")});
     ASSERT_TRUE(silent.opened);
