@@ -12,7 +12,7 @@ int convertJob(const QStringList& arguments) {
     const ConversionResult result = ConvertDump(arguments[0], arguments[1]);
     if (!result.ok) {
         printJobMessage(result.message);
-        return 1;
+        return result.refusedInput ? 2 : 1;
     }
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFileInfo>
 
 #include "app/jobmessages.h"
 #include "counter/countertextreader.h"
@@ -82,24 +83,24 @@ bool receiveFromCounter(const QString& portText, bool erase) {
     return true;
 }
 
-bool saveCounterText(const QString& textPath, const QString& out) {
+int saveCounterText(const QString& textPath, const QString& out) {
     TestData data;
     if (const std::optional<QString> reason = ReadCounterText(textPath, InheritedSurvey{}, data)) {
         printJobMessage(*reason);
-        return false;
+        return QFileInfo(textPath).isReadable() ? 2 : 1;
     }
     CorrectReadings(data);
     // The save refuses a data set whose first block holds no drops.
     if (!data.hasData()) {
         printJobMessage(QStringLiteral("データがありません。"));
-        return false;
+        return 1;
     }
     data.ExtFormat = 1;
     if (const std::optional<QString> reason = WriteDataFile(out, data)) {
         printJobMessage(DataFileNotices::unwritable(out, *reason));
-        return false;
+        return 1;
     }
-    return true;
+    return 0;
 }
 
 std::optional<CounterJobArguments> parseCounterJobArguments(const QStringList& arguments, bool withOut) {

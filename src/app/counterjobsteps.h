@@ -12,8 +12,9 @@
 bool receiveFromCounter(const QString& port, bool erase);
 
 // Reads the records from the counter text `textPath`, corrects the readings and saves the blocks to
-// `out` as 名前を付けて保存 does (refusing when block 1 holds no drops).
-bool saveCounterText(const QString& textPath, const QString& out);
+// `out` as 名前を付けて保存 does (refusing when block 1 holds no drops). Returns the exit code: 0 saved,
+// 2 a text that is not the counter's records, 1 any other failure.
+int saveCounterText(const QString& textPath, const QString& out);
 
 // The arguments of the jobs that read the counter: --port DEVICE, --erase, and for `read` the file OUT.
 struct CounterJobArguments {

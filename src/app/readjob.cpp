@@ -20,5 +20,6 @@ int readJob(const QStringList& arguments) {
         printJobMessage(conversion.message);
         return 1;
     }
-    return saveCounterText(CounterText::fileName(), parsed->out) ? 0 : 1;
+    // What the counter sent is not an input of the user's: any failure here is a failure of the read.
+    return saveCounterText(CounterText::fileName(), parsed->out) == 0 ? 0 : 1;
 }

@@ -16,16 +16,20 @@ CounterImport::CounterImport(TestData& data, Dialogs& dialogs, CounterImportWind
 bool CounterImport::cmdDataEx_Click(const InheritedSurvey& survey, const QString& textPath) {
     std::optional<QString> source = textPath;
     for (;;) {
+        QString reason;
         if (source) {
             window_.ClearAllData();
-            if (!ReadCounterText(*source, survey, data_)) {
+            const std::optional<QString> failure = ReadCounterText(*source, survey, data_);
+            if (!failure) {
                 window_.correctReadings();
                 data_.CurBlock = 1;
                 window_.showImportedData();
                 return true;
             }
+            reason = *failure;
         }
-        dialogs_.message(QStringLiteral("[k40read.tmp] ﾌｧｲﾙの場所を指定して下さい。"), Buttons::Ok);
+        dialogs_.detailedMessage(QStringLiteral("[k40read.tmp] ﾌｧｲﾙの場所を指定して下さい。"), reason,
+                                 Buttons::Ok);
         const std::optional<QString> chosen = dialogs_.openFileName(DumpFiles);
         if (!chosen || chosen->isEmpty()) return false;
         source = textOf(*chosen, textPath);

@@ -122,12 +122,12 @@ std::optional<QString> ReadCounterText(const QString& path, const InheritedSurve
         Cp932().decode(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), nullptr);
 
     const double count = recordCount(text);
-    if (count != std::floor(count) || count < 0 || count > TestData::MaxBlocks)
-        return QStringLiteral("ﾌｧｲﾙ%1の記録数「%2」が0～%3ではありません。")
-            .arg(path, Format::signOrBlank(count).trimmed())
-            .arg(TestData::MaxBlocks);
-    // No records leave the one empty block of a cleared data set.
-    data.BlockCount = static_cast<qint16>(std::max(count, 1.0));
+    if (count != std::floor(count) || count < 0)
+        return QStringLiteral("ﾌｧｲﾙ%1の記録数「%2」が読めません。")
+            .arg(path, Format::signOrBlank(count).trimmed());
+    // No records leave the one empty block of a cleared data set; more than the blocks can hold are read
+    // until the first that has no block.
+    data.BlockCount = static_cast<qint16>(std::clamp(count, 1.0, double(TestData::MaxBlocks)));
     Items items(text);
     for (int record = 1; record <= count; ++record)
         if (!readRecord(items, survey, data))

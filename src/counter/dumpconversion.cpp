@@ -34,8 +34,14 @@ bool isHexDigit(QChar c) {
     return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
 }
 
+// A dump that was read but cannot be a counter's memory.
 ConversionResult refused(const QString& message) {
-    return {false, 0, message};
+    return {false, 0, message, true};
+}
+
+// A file that could not be read or written.
+ConversionResult failed(const QString& message) {
+    return {false, 0, message, false};
 }
 
 // Reading j (from 1) of a record.
@@ -64,7 +70,7 @@ QString recordText(QStringView record) {
 ConversionResult ConvertDump(const QString& dumpPath, const QString& textPath) {
     QString reason;
     const std::optional<QString> dump = firstLine(dumpPath, &reason);
-    if (!dump) return refused(DataFileNotices::unreadable(dumpPath, reason));
+    if (!dump) return failed(DataFileNotices::unreadable(dumpPath, reason));
     const QString& hex = *dump;
     if (hex.size() < 2) return refused(QStringLiteral("ﾌｧｲﾙ%1にﾃﾗｺｶｳﾝﾀのﾃﾞｰﾀがありません。").arg(dumpPath));
     const auto notHex = std::find_if_not(hex.begin(), hex.end(), isHexDigit);
@@ -100,7 +106,7 @@ ConversionResult ConvertDump(const QString& dumpPath, const QString& textPath) {
 
     Cp932 codec;
     if (const std::optional<QString> failure = SaveFileAtomically(textPath, codec.encode(text, nullptr)))
-        return refused(DataFileNotices::unwritable(textPath, *failure));
+        return failed(DataFileNotices::unwritable(textPath, *failure));
     return {true, count, {}};
 }
 

@@ -13,8 +13,9 @@ inline QString fileName() {
 
 struct ConversionResult {
     bool ok;
-    int records;      // test points written
-    QString message;  // why the dump was refused or the text not written
+    int records;                // test points written
+    QString message;            // why the dump was refused or the text not written
+    bool refusedInput = false;  // the dump was read but is not a counter's memory
 };
 
 // Turns the memory dump at `dumpPath` into the readable text at `textPath` (CP932, CR LF): per record

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 #include "mainwin/cornerlabel.h"
@@ -45,10 +46,10 @@ FloatingEditor::FloatingEditor(QWidget* parent) : QLineEdit(parent) {
 void FloatingEditor::keyPressEvent(QKeyEvent* event) {
     const int keyCode = keyCodeOf(*event);
     emit keyDown(keyCode);
-    if (finishesEdit(keyCode))
-        event->accept();
-    else
-        QLineEdit::keyPressEvent(event);
+    if (!finishesEdit(keyCode)) QLineEdit::keyPressEvent(event);
+    // Keys the editor has no use for (Page Down, Ctrl+Home...) must not reach the grid: they would move
+    // its current cell under the open edit.
+    event->accept();
 }
 
 int DropGridModel::rowCount(const QModelIndex& parent) const {
@@ -94,6 +95,14 @@ DropGrid::DropGrid(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setModel(texts_);
     setCornerText(*this, QStringLiteral("回数"));
+    horizontalHeader()->setSectionsClickable(false);
+    // A click on a drop number acts as a click on its reading: the open edit is committed before the
+    // current cell moves, then the click's follow-up runs.
+    disconnect(verticalHeader(), SIGNAL(sectionPressed(int)), this, SLOT(selectRow(int)));
+    disconnect(verticalHeader(), SIGNAL(sectionEntered(int)), this, SLOT(_q_selectRow(int)));
+    connect(verticalHeader(), &QHeaderView::sectionPressed, this,
+            [this](int row) { moveCurrent(row + 1, 1); });
+    connect(verticalHeader(), &QHeaderView::sectionClicked, this, [this] { entry_->GridClicked(); });
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(false);
@@ -170,8 +179,18 @@ void DropGrid::letEventsRun() {
 }
 
 void DropGrid::focusInEvent(QFocusEvent* event) {
-    commit();
+    if (!takingFocusFromEditor_) commit();
     QTableView::focusInEvent(event);
+}
+
+// The focus goes back to the grid before the editor hides, so that it does not wander to the next
+// field on its way; that return is no commit.
+void DropGrid::hideEditor() {
+    if (editor_->hasFocus()) {
+        const QScopedValueRollback taking(takingFocusFromEditor_, true);
+        setFocus();
+    }
+    editor_->hide();
 }
 
 void DropGrid::keyPressEvent(QKeyEvent* event) {

@@ -66,7 +66,7 @@ public:
     QString editorText() const override { return editor_->text(); }
     void setEditorText(const QString& text) override { editor_->setText(text); }
     bool editorVisible() const override { return editor_->isVisible(); }
-    void hideEditor() override { editor_->hide(); }
+    void hideEditor() override;
     void hideGrid() override { setUpdatesEnabled(false); }
     void showGrid() override { setUpdatesEnabled(true); }
     void refreshGrid() override { viewport()->update(); }
@@ -92,6 +92,7 @@ private:
     void keepReadingColumnCurrent(int row, int column);
 
     ReadingEntry* entry_ = nullptr;
+    bool takingFocusFromEditor_ = false;
     DropGridModel* texts_;
     FloatingEditor* editor_;
 };

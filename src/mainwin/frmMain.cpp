@@ -49,6 +49,9 @@ QComboBox* listField(QWidget& area, const char* name, const QStringList& entries
     list->setInsertPolicy(QComboBox::NoInsert);
     list->addItems(entries);
     list->setEditText(QString());
+    // Pasting or dropping text would get round the refusal of typed keys.
+    list->lineEdit()->setReadOnly(true);
+    list->lineEdit()->setAcceptDrops(false);
     list->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
     list->setAttribute(Qt::WA_InputMethodEnabled, false);
     list->lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);

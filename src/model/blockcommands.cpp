@@ -195,6 +195,8 @@ void BlockCommands::JumpToTypedBlock() {
 
 void BlockCommands::InsertDrop() {
     if (!requireData()) return;
+    // A value typed before is dropped: the rows are about to move under it.
+    entry_.CancelEdit();
     auto& measure = data_.Measure[data_.CurBlock];
     qint16& count = data_.DropCount[data_.CurBlock];
     if (count >= TestData::GridRows) {
@@ -220,6 +222,8 @@ void BlockCommands::InsertDrop() {
 }
 
 void BlockCommands::DeleteDrop() {
+    // A value typed before is dropped: committed after the delete it would land on the next drop.
+    entry_.CancelEdit();
     entry_.CurRow = static_cast<qint16>(grid_.currentRow());
     if (!requireData()) return;
     const QString title = QStringLiteral("データを削除");

@@ -1,6 +1,7 @@
 #include "model/readingentry.h"
 
 #include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <algorithm>
 
 #include "model/format.h"
@@ -36,6 +37,10 @@ void ReadingEntry::GridKeyPress(const QString& typed) {
 }
 
 void ReadingEntry::EditKeyCode(int keyCode) {
+    // A finishing key lets pending events run; one more finishing key among them must not finish the
+    // same edit a second time.
+    if (finishing_) return;
+    const QScopedValueRollback finishing(finishing_, true);
     HitKey = static_cast<qint16>(keyCode);
     switch (keyCode) {
         case KeyCode::Enter:
@@ -52,11 +57,15 @@ void ReadingEntry::EditKeyCode(int keyCode) {
             break;
         case KeyCode::Up: finishAndStep(-1); break;
         case KeyCode::Down: finishAndStep(+1); break;
-        case KeyCode::Escape:
+        case KeyCode::Escape: {
+            // An inserted row keeps the reading it was given, a copy of the one above; the grid shows it.
+            const bool inserting = data_.InsertMode == 1;
             CancelEdit();
+            if (inserting) RefreshGrid();
             grid_.focusGrid();
             grid_.setCurrentColumn(1);
             break;
+        }
         default: grid_.setCurrentColumn(1); break;
     }
 }

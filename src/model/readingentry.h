@@ -67,4 +67,5 @@ private:
     int cursorRow_ = 0;  // the cell the recalculation writes to, to tell when it leaves the current cell
     int cursorColumn_ = 0;
     bool committing_ = false;
+    bool finishing_ = false;
 };

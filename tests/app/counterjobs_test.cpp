@@ -80,11 +80,17 @@ TEST_F(CounterJobsTest, RefusalsExitWithTheirMessage) {
 
     const QString dump = file("k40read.tmp", "81\r\n");
     const JobRun tooMany = app({"convert", dump, out});
-    EXPECT_EQ(tooMany.exitCode, 1);
+    EXPECT_EQ(tooMany.exitCode, 2);
     EXPECT_NE(tooMany.err.find("の記録数129が、読込める数(128)を超えています。"), std::string::npos);
     EXPECT_FALSE(QFile::exists(out));
     EXPECT_EQ(app({"convert", dump}).exitCode, 1);
     EXPECT_EQ(app({"import", empty}).exitCode, 1);
+    EXPECT_EQ(app({"convert", folder.filePath(QStringLiteral("missing.tmp")), out}).exitCode, 1);
+    EXPECT_EQ(
+        app({"import",
+             file("garbage.txt", "001 13-05 xx\r\nGGT \x90\xa7\x8c\xe4\x94\xd4\x8d\x86  001 0001\r\n"), out})
+            .exitCode,
+        2);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <QTemporaryDir>
 #include <string>
 #include <vector>
@@ -159,12 +161,19 @@ TEST_F(CounterImportTest, ATextItCannotStoreAsksForTheFileAndCancelEndsTheImport
     EXPECT_EQ(chooser.filter.pattern, QStringLiteral("k40read.tmp"));
 }
 
-TEST_F(CounterImportTest, MoreRecordsThanBlocksAreRefusedBeforeAnyIsStored) {
-    file("k40txt.tmp", ControlLine + "101 0000\r\n");
+TEST_F(CounterImportTest, RecordsBeyondTheHundredthBlockStopTheReadingAndKeepTheRest) {
+    std::string records;
+    for (int record = 1; record <= 101; ++record) {
+        char header[64];
+        std::snprintf(header, sizeof header, "%03d 03/04 05:06 001 .0\r\n20.0 \r\n\r\n", record);
+        records += header;
+    }
+    file("k40txt.tmp", records + ControlLine + "101 0101\r\n");
     const std::optional<QString> reason = ReadCounterText(textPath, survey, data);
     ASSERT_TRUE(reason);
-    EXPECT_NE(reason->indexOf(QStringLiteral("の記録数「101」が0～100ではありません。")), -1);
-    EXPECT_EQ(data.BlockCount, 1);
+    EXPECT_NE(reason->indexOf(QStringLiteral("101番目の記録を読込めません。")), -1) << reason->toStdString();
+    EXPECT_EQ(data.BlockCount, 100);
+    EXPECT_EQ(readings(100), (Readings{2.0f}));
 }
 
 TEST_F(CounterImportTest, AChosenDumpIsConvertedAndAChosenTextIsRead) {

@@ -1,3 +1,8 @@
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <algorithm>
+
 #include "mainwindowfixture.h"
 
 namespace {
@@ -106,6 +111,92 @@ TEST_F(MainWindowTest, RightButtonOverTheGridOpensTheEditMenu) {
     QTest::mouseClick(grid().viewport(), Qt::RightButton, {}, cell.center());
     QTest::qWait(20);
     EXPECT_EQ(grid().currentRow(), 1);
+}
+
+// An open edit never lands on another drop than the one it was opened on, whatever happens before it
+// is finished.
+TEST_F(MainWindowTest, AnOpenEditStaysWithItsRow) {
+    std::vector<float> depths;
+    for (int drop = 1; drop <= 40; ++drop) depths.push_back(static_cast<float>(drop));
+    for (size_t i = 0; i < depths.size(); ++i) data.Measure[1][i + 1] = depths[i];
+    data.DropCount[1] = 40;
+    showFirstBlock();
+
+    // Keys the editor has no use for do not move the grid under it.
+    clickCell(2);
+    type(QStringLiteral("2.5"));
+    press(Qt::Key_PageDown);
+    press(Qt::Key_Return);
+    EXPECT_EQ(data.Measure[1][2], 2.5f);
+    EXPECT_EQ(data.Measure[1][12], 12.0f);
+    EXPECT_EQ(grid().currentRow(), 3);
+
+    // A second finishing key waiting in the queue does not finish the same edit again.
+    clickCell(4);
+    type(QStringLiteral("3.5"));
+    QCoreApplication::postEvent(focused(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier));
+    QCoreApplication::postEvent(focused(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(data.Measure[1][4], 3.5f);
+    EXPECT_EQ(data.Measure[1][3], 3.0f);
+
+    // Deleting a drop drops what was typed: committed afterwards it would land on the next drop.
+    clickCell(5);
+    type(QStringLiteral("5"));
+    dialogs.expect(QStringLiteral("5 回目のデータを削除してもよろしいですか？"), Answer::Yes);
+    window.mnuDelete->trigger();
+    EXPECT_EQ(data.Measure[1][5], 6.0f);
+    EXPECT_FALSE(grid().editor().isVisible());
+
+    // Showing another block drops it as well.
+    setReadings(2, {7.0f});
+    clickCell(6);
+    type(QStringLiteral("9"));
+    QTest::mouseClick(child<QPushButton>("cmdNextBlock"), Qt::LeftButton);
+    EXPECT_EQ(data.CurBlock, 2);
+    EXPECT_EQ(readings(2), std::vector<float>{7.0f});
+    EXPECT_EQ(data.Measure[1][6], 7.0f);
+    clickCell(3);
+    EXPECT_EQ(readings(2), std::vector<float>{7.0f});
+}
+
+TEST_F(MainWindowTest, ClickingADropNumberCommitsLikeClickingItsReading) {
+    setReadings(1, {1.0f, 2.0f, 4.0f});
+    showFirstBlock();
+    clickCell(2);
+    type(QStringLiteral("3"));
+    QHeaderView& numbers = *grid().verticalHeader();
+    QTest::mouseClick(numbers.viewport(), Qt::LeftButton, {},
+                      QPoint(numbers.width() / 2, numbers.sectionViewportPosition(6) + 5));
+    EXPECT_EQ(readings(), (std::vector<float>{1.0f, 3.0f, 4.0f}));
+    EXPECT_EQ(cell(2, 2), "2.0");
+    EXPECT_EQ(cell(3, 2), "1.0");
+    EXPECT_EQ(grid().currentRow(), 3);
+    EXPECT_EQ(grid().currentColumn(), 1);
+}
+
+TEST_F(MainWindowTest, EscapeAfterInsertingKeepsTheCopiedReadingOnShow) {
+    setReadings(1, {1.0f, 3.0f});
+    showFirstBlock();
+    clickCell(2);
+    window.mnuInsert->trigger();
+    press(Qt::Key_Escape);
+    EXPECT_EQ(readings(), (std::vector<float>{1.0f, 1.0f, 3.0f}));
+    EXPECT_EQ(cell(2, 1), "1.0");
+    EXPECT_EQ(cell(2, 2), "0.0");
+    EXPECT_EQ(cell(3, 2), "2.0");
+}
+
+TEST_F(MainWindowTest, FinishingAnEditKeepsTheFocusInTheGrid) {
+    std::vector<std::string> visited;
+    const auto connection =
+        QObject::connect(qApp, &QApplication::focusChanged, [&visited](QWidget*, QWidget* now) {
+            if (now) visited.push_back(now->objectName().toStdString());
+        });
+    typeReading(1, QStringLiteral("4"));
+    typeReading(2, QStringLiteral("5"), Qt::Key_Up);
+    QObject::disconnect(connection);
+    EXPECT_EQ(std::count(visited.begin(), visited.end(), "Text調査名"), 0) << visited.size();
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "counter/dumpconversion.h"
 #include "counter/gui/K40DevSubForm.h"
 #include "counter/portopenmessage.h"
 #include "counter/readdump.h"
@@ -54,7 +55,7 @@ K40DebForm::K40DebForm(Dialogs& dialogs, std::unique_ptr<SerialLine> line, const
     connect(TxBtn_, &QPushButton::clicked, this, [this] {
         if (!driver_.running()) writePhase();
     });
-    connect(TxtCalcBtn, &QPushButton::clicked, this, &K40DebForm::conversionRequested);
+    connect(TxtCalcBtn, &QPushButton::clicked, this, [this] { TxtCalcBtn_Click(); });
     connect(StopBtn_, &QPushButton::clicked, this, [this] { driver_.stop(); });
     connect(ExitBtn, &QPushButton::clicked, this, [this] {
         if (driver_.running())
@@ -132,6 +133,12 @@ bool K40DebForm::load() {
         return false;
     }
     return true;
+}
+
+// Turns the received memory into the text of its records, k40txt.tmp.
+void K40DebForm::TxtCalcBtn_Click() {
+    const ConversionResult conversion = ConvertDump(ReadDump::fileName(), CounterText::fileName());
+    if (!conversion.ok) dialogs_.message(conversion.message, Buttons::Ok);
 }
 
 bool K40DebForm::receivePhase() {

@@ -47,9 +47,8 @@ public:
     K40DevSubForm& progressWindow() { return *progress_; }
     bool transferRunning() const { return driver_.running(); }
 
-signals:
-    // TxtCalcBtn: convert the received memory into text.
-    void conversionRequested();
+    // TxtCalcBtn: converts the received memory into the text of its records.
+    void TxtCalcBtn_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -114,6 +114,11 @@ TEST_F(TransferWindows, ProgressWindowFollowsBothPhasesToTheEnd) {
     form->unload();
     EXPECT_EQ(emulator.exitCode(), 0) << emulator.errors().toStdString();
     EXPECT_TRUE(QFile::exists(QStringLiteral("k40read.tmp")));
+
+    QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("TxtCalcBtn")), Qt::LeftButton);
+    QFile records(QStringLiteral("k40txt.tmp"));
+    ASSERT_TRUE(records.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(records.readAll().contains("GGT"));
 }
 
 TEST_F(TransferWindows, AFailedPhaseClosesTheWindowsAndSaysWhy) {
