@@ -45,7 +45,6 @@ public:
     void unload();
 
     K40DevSubForm& progressWindow() { return *progress_; }
-    bool transferRunning() const { return driver_.running(); }
 
     // TxtCalcBtn: converts the received memory into the text of its records.
     void TxtCalcBtn_Click();
