@@ -9,10 +9,5 @@ int convertJob(const QStringList& arguments) {
         printJobMessage(QStringLiteral("usage: convert DUMP TXT"));
         return 1;
     }
-    const ConversionResult result = ConvertDump(arguments[0], arguments[1]);
-    if (!result.ok) {
-        printJobMessage(result.message);
-        return result.refusedInput ? 2 : 1;
-    }
-    return 0;
+    return jobExit(ConvertDump(arguments[0], arguments[1]));
 }

@@ -1,19 +1,14 @@
 #include "app/counterjobsteps.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QFileInfo>
 
 #include "app/jobmessages.h"
+#include "counter/counterlink.h"
 #include "counter/countertextreader.h"
 #include "counter/k40parameters.h"
-#include "counter/portopenmessage.h"
 #include "counter/portsetting.h"
 #include "counter/readdump.h"
-#include "counter/systemareaimage.h"
-#include "counter/transferdriver.h"
 #include "datafile/datacorrection.h"
-#include "datafile/datafilenotices.h"
 #include "datafile/datafilewriter.h"
 #include "model/testdata.h"
 #include "platform/serial/qtserialline.h"
@@ -24,14 +19,16 @@ namespace {
 // Progress on stderr: every status text once, and the percentage at every tenth of a phase.
 class ProgressReport {
 public:
-    void operator()(const TransferScreen& screen) {
-        if (screen.statusText != status_) {
-            status_ = screen.statusText;
+    void operator()(const TransferProgress& progress) {
+        const QString status = TransferTexts::status(progress.step);
+        if (!status.isEmpty() && status != status_) {
+            status_ = status;
             printJobMessage(status_);
         }
-        const int tenth = screen.progressMaximum > 0 ? screen.progressValue * 10 / screen.progressMaximum : 0;
-        if (tenth != tenth_ && !screen.percentText.isEmpty() && screen.percentText != percent_) {
-            percent_ = screen.percentText;
+        const int tenth = progress.total > 0 ? progress.done * 10 / progress.total : 0;
+        const std::optional<QString> percent = TransferTexts::percent(progress);
+        if (tenth != tenth_ && percent && *percent != percent_) {
+            percent_ = *percent;
             printJobMessage(percent_);
         }
         tenth_ = tenth;
@@ -45,7 +42,7 @@ private:
 
 }  // namespace
 
-bool receiveFromCounter(const QString& portText, bool erase) {
+std::optional<Failure> receiveFromCounter(const QString& portText, bool erase) {
     int argc = 1;
     char name[] = "terrako-diagraph";
     char* argv[] = {name, nullptr};
@@ -54,53 +51,33 @@ bool receiveFromCounter(const QString& portText, bool erase) {
     // The system's list of devices is only needed for a name that is not a number or a path.
     auto port = PortSetting::parse(portText, {});
     if (!port) port = PortSetting::parse(portText, availableSerialDevices());
-    if (!port) {
-        printJobMessage(QStringLiteral("not a serial port: ") + portText);
-        return false;
-    }
+    if (!port) return Failure{Failure::Kind::Device, QStringLiteral("not a serial port: ") + portText};
     // A device chosen by name sends the default port number to the counter, as the settings do.
-    const int number = port->number > 0 ? port->number : TestData().CommPort;
+    const int number = port->number > 0 ? port->number : PortSetting().CommPort;
     const QString device = port->number > 0 ? PortSetting::numberedDevice(port->number) : port->device;
-    const K40Parameters parameters = K40Parameters::forCall(1, 20, 2, 20, number, 0);
 
-    QtSerialLine line;
-    if (const auto failure = line.open(device)) {
-        printJobMessage(PortOpenMessage::commandLineText(device, *failure));
-        return false;
-    }
-    TransferDriver driver(line);
-    driver.shown = ProgressReport();
-    if (!driver.receive(parameters.K40DRV_H8, ReadDump::fileName())) {
-        printJobMessage(driver.failure()->commandLineText());
-        return false;
-    }
-    printJobMessage(QStringLiteral("wrote ") + ReadDump::fileName());
-    if (erase &&
-        !driver.write(SystemArea::image(QDateTime::currentDateTime(), parameters.parameterBytes()))) {
-        printJobMessage(driver.failure()->commandLineText());
-        return false;
-    }
-    return true;
+    CounterLink link(std::make_unique<QtSerialLine>());
+    ProgressReport report;
+    QObject::connect(&link, &CounterLink::progressed,
+                     [&report](const TransferProgress& progress) { report(progress); });
+    const CounterLink::Outcome outcome =
+        link.read(device, K40Parameters::forRead(number), ReadDump::fileName(), [erase] {
+            printJobMessage(QStringLiteral("wrote ") + ReadDump::fileName());
+            return erase;
+        });
+    if (outcome.failure) return outcome.failure->commandLineFailure();
+    return std::nullopt;
 }
 
-int saveCounterText(const QString& textPath, const QString& out) {
+std::optional<Failure> saveCounterText(const QString& textPath, const QString& out) {
     TestData data;
-    if (const std::optional<QString> reason = ReadCounterText(textPath, InheritedSurvey{}, data)) {
-        printJobMessage(*reason);
-        return QFileInfo(textPath).isReadable() ? 2 : 1;
-    }
+    if (const std::optional<Failure> failure = ReadCounterText(textPath, InheritedSurvey{}, data))
+        return failure;
     CorrectReadings(data);
     // The save refuses a data set whose first block holds no drops.
-    if (!data.hasData()) {
-        printJobMessage(QStringLiteral("データがありません。"));
-        return 1;
-    }
+    if (!data.hasData()) return Failure{Failure::Kind::WriteFailed, QStringLiteral("データがありません。")};
     data.ExtFormat = 1;
-    if (const std::optional<QString> reason = WriteDataFile(out, data)) {
-        printJobMessage(DataFileNotices::unwritable(out, *reason));
-        return 1;
-    }
-    return 0;
+    return WriteDataFile(out, data);
 }
 
 std::optional<CounterJobArguments> parseCounterJobArguments(const QStringList& arguments, bool withOut) {

@@ -4,17 +4,18 @@
 #include <QStringList>
 #include <optional>
 
-// The steps the counter's command-line jobs share. Each prints its messages on stderr and returns true
-// when it completed.
+#include "platform/failure.h"
+
+// The steps the counter's command-line jobs share. Each reports its progress on stderr and fails with
+// the words the command line prints.
 
 // Reads the counter on `port` (a number or a device) into k40read.tmp in the current folder, with
 // progress on stderr; with `erase`, then writes the system area, which erases the counter's records.
-bool receiveFromCounter(const QString& port, bool erase);
+std::optional<Failure> receiveFromCounter(const QString& port, bool erase);
 
 // Reads the records from the counter text `textPath`, corrects the readings and saves the blocks to
-// `out` as 名前を付けて保存 does (refusing when block 1 holds no drops). Returns the exit code: 0 saved,
-// 2 a text that is not the counter's records, 1 any other failure.
-int saveCounterText(const QString& textPath, const QString& out);
+// `out` as 名前を付けて保存 does, refusing when block 1 holds no drops.
+std::optional<Failure> saveCounterText(const QString& textPath, const QString& out);
 
 // The arguments of the jobs that read the counter: --port DEVICE, --erase, and for `read` the file OUT.
 struct CounterJobArguments {

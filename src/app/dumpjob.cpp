@@ -12,7 +12,7 @@ int dumpJob(const QStringList& arguments) {
         return 1;
     }
     TestData data;
-    if (const std::optional<int> failure = readJobInput(arguments[0], data)) return *failure;
+    if (const std::optional<Failure> failure = readJobInput(arguments[0], data)) return jobExit(failure);
     const QByteArray json = DataSetJson(data);
     std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;

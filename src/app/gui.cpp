@@ -32,8 +32,8 @@ int startGui(int argc, char* argv[], const GuiOptions& options) {
     installJapaneseQtTexts();
 
     MainApplication main;
-    main.window().setSessionDevice(options.device);
+    main.setSessionDevice(options.device);
     main.window().show();
-    if (!options.file.isEmpty()) main.window().files().openFile(options.file);
+    if (!options.file.isEmpty()) main.window().commands().files.openFile(options.file);
     return QApplication::exec();
 }

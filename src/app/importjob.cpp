@@ -10,5 +10,5 @@ int importJob(const QStringList& arguments) {
         printJobMessage(QStringLiteral("usage: import TXT OUT"));
         return 1;
     }
-    return saveCounterText(arguments[0], arguments[1]);
+    return jobExit(saveCounterText(arguments[0], arguments[1]));
 }

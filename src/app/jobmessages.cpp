@@ -11,16 +11,19 @@ void printJobMessage(const QString& message) {
                  message.toUtf8().constData());
 }
 
-std::optional<int> readJobInput(const QString& path, TestData& data) {
+int jobExit(const std::optional<Failure>& failure) {
+    if (!failure) return 0;
+    printJobMessage(failure->text);
+    return failure->kind == Failure::Kind::RefusedInput ? 2 : 1;
+}
+
+std::optional<Failure> readJobInput(const QString& path, TestData& data) {
     const ReadResult result = ReadDataFile(path, data);
-    switch (result.status) {
-        case ReadResult::Status::Refused:
-            printJobMessage(QStringLiteral("%1: %2").arg(path, DataFileNotices::notADataFile()));
-            return 2;
-        case ReadResult::Status::Unreadable:
-            printJobMessage(DataFileNotices::unreadable(path, result.reason));
-            return 1;
-        case ReadResult::Status::Loaded: break;
+    if (const std::optional<Failure>& failure = result.failure) {
+        // The refusal itself does not name the file; on the command line it must.
+        if (failure->kind == Failure::Kind::RefusedInput)
+            return Failure{failure->kind, QStringLiteral("%1: %2").arg(path, failure->text)};
+        return failure;
     }
     if (result.tooLarge) printJobMessage(DataFileNotices::tooLarge(path));
     if (result.damaged) printJobMessage(DataFileNotices::damaged(path));

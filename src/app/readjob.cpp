@@ -14,12 +14,11 @@ int readJob(const QStringList& arguments) {
         printJobMessage(QStringLiteral("usage: read --port DEVICE [--erase] OUT"));
         return 1;
     }
-    if (!receiveFromCounter(parsed->port, parsed->erase)) return 1;
-    const ConversionResult conversion = ConvertDump(ReadDump::fileName(), CounterText::fileName());
-    if (!conversion.ok) {
-        printJobMessage(conversion.message);
-        return 1;
-    }
+    std::optional<Failure> failure = receiveFromCounter(parsed->port, parsed->erase);
+    if (!failure) failure = ConvertDump(ReadDump::fileName(), CounterText::fileName());
+    if (!failure) failure = saveCounterText(CounterText::fileName(), parsed->out);
+    if (!failure) return 0;
     // What the counter sent is not an input of the user's: any failure here is a failure of the read.
-    return saveCounterText(CounterText::fileName(), parsed->out) == 0 ? 0 : 1;
+    printJobMessage(failure->text);
+    return 1;
 }

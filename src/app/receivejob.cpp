@@ -11,5 +11,5 @@ int receiveJob(const QStringList& arguments) {
         printJobMessage(QStringLiteral("usage: receive --port DEVICE [--erase]"));
         return 1;
     }
-    return receiveFromCounter(parsed->port, parsed->erase) ? 0 : 1;
+    return jobExit(receiveFromCounter(parsed->port, parsed->erase));
 }

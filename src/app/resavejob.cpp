@@ -13,14 +13,10 @@ int resaveJob(const QStringList& arguments) {
         return 1;
     }
     TestData data;
-    if (const std::optional<int> failure = readJobInput(arguments[0], data)) return *failure;
-    const QString& out = arguments[1];
+    if (const std::optional<Failure> failure = readJobInput(arguments[0], data)) return jobExit(failure);
     const bool textsReplaced = !SurveyTextsStorable(data);
     data.ExtFormat = 1;
-    if (const std::optional<QString> reason = WriteDataFile(out, data)) {
-        printJobMessage(DataFileNotices::unwritable(out, *reason));
-        return 1;
-    }
+    if (const std::optional<Failure> failure = WriteDataFile(arguments[1], data)) return jobExit(failure);
     if (textsReplaced) printJobMessage(DataFileNotices::unstorableReplaced());
     return 0;
 }

@@ -1,6 +1,5 @@
 #include "counter/countertextreader.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
@@ -8,10 +7,14 @@
 
 #include "datafile/cp932.h"
 #include "datafile/datafilenotices.h"
+#include "datafile/filebytes.h"
 #include "model/format.h"
 #include "model/testdata.h"
 
 namespace {
+
+// The text of 100 records of 500 readings takes about 300 kilobytes; a file far larger is something else.
+constexpr off_t LargestText = 64 * 1024 * 1024;
 
 // The items of the text, separated by blanks and line ends, taken one after another. When an item
 // cannot be taken, `failure` says why.
@@ -95,12 +98,12 @@ bool readRecord(Items& items, const InheritedSurvey& survey, TestData& data) {
     if (!drops) return false;
     data.DropCount[*block] = static_cast<qint16>(*drops);
     if (!items.number()) return false;  // nor is the header value
-    data.SurveyName[*block] = survey.Tchousa;
-    data.TesterName[*block] = survey.TChousaName;
-    data.TestYear[*block] = survey.TChousaDateY;
-    data.TestPlace[*block] = survey.TChousaArea;
-    data.PointNo[*block] = survey.TChousaAreaNo;
-    data.DropHeight[*block] = survey.TChousaRan;
+    data.SurveyName[*block] = survey.surveyName;
+    data.TesterName[*block] = survey.testerName;
+    data.TestYear[*block] = survey.testYear;
+    data.TestPlace[*block] = survey.testPlace;
+    data.PointNo[*block] = survey.pointNo;
+    data.DropHeight[*block] = survey.dropHeight;
     // The readings are mm per drop; the block keeps the depth in cm to a tenth.
     double sum = 0.0;
     for (int drop = 1; drop <= *drops; ++drop) {
@@ -112,28 +115,31 @@ bool readRecord(Items& items, const InheritedSurvey& survey, TestData& data) {
     return true;
 }
 
+Failure refused(const QString& text) {
+    return {Failure::Kind::RefusedInput, text};
+}
+
 }  // namespace
 
-std::optional<QString> ReadCounterText(const QString& path, const InheritedSurvey& survey, TestData& data) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return DataFileNotices::unreadable(path, file.errorString());
-    const QByteArray bytes = file.readAll();
-    const QString text =
-        Cp932().decode(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), nullptr);
+std::optional<Failure> ReadCounterText(const QString& path, const InheritedSurvey& survey, TestData& data) {
+    QString reason;
+    const std::optional<std::string> bytes = ReadFileBytes(path, LargestText, reason);
+    if (!bytes) return Failure{Failure::Kind::Unreadable, DataFileNotices::unreadable(path, reason)};
+    const QString text = Cp932().decode(*bytes, nullptr);
 
     const double count = recordCount(text);
     if (count != std::floor(count) || count < 0)
-        return QStringLiteral("ﾌｧｲﾙ%1の記録数「%2」が読めません。")
-            .arg(path, Format::signOrBlank(count).trimmed());
+        return refused(QStringLiteral("ﾌｧｲﾙ%1の記録数「%2」が読めません。")
+                           .arg(path, Format::signOrBlank(count).trimmed()));
     // No records leave the one empty block of a cleared data set; more than the blocks can hold are read
     // until the first that has no block.
     data.BlockCount = static_cast<qint16>(std::clamp(count, 1.0, double(TestData::MaxBlocks)));
     Items items(text);
     for (int record = 1; record <= count; ++record)
         if (!readRecord(items, survey, data))
-            return QStringLiteral("ﾌｧｲﾙ%1の%2番目の記録を読込めません。\n(%3)")
-                .arg(path)
-                .arg(record)
-                .arg(items.failure);
+            return refused(QStringLiteral("ﾌｧｲﾙ%1の%2番目の記録を読込めません。\n(%3)")
+                               .arg(path)
+                               .arg(record)
+                               .arg(items.failure));
     return std::nullopt;
 }

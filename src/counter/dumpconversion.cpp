@@ -35,13 +35,8 @@ bool isHexDigit(QChar c) {
 }
 
 // A dump that was read but cannot be a counter's memory.
-ConversionResult refused(const QString& message) {
-    return {false, 0, message, true};
-}
-
-// A file that could not be read or written.
-ConversionResult failed(const QString& message) {
-    return {false, 0, message, false};
+Failure refused(const QString& message) {
+    return {Failure::Kind::RefusedInput, message};
 }
 
 // Reading j (from 1) of a record.
@@ -67,10 +62,10 @@ QString recordText(QStringView record) {
 
 }  // namespace
 
-ConversionResult ConvertDump(const QString& dumpPath, const QString& textPath) {
+std::optional<Failure> ConvertDump(const QString& dumpPath, const QString& textPath) {
     QString reason;
     const std::optional<QString> dump = firstLine(dumpPath, &reason);
-    if (!dump) return failed(DataFileNotices::unreadable(dumpPath, reason));
+    if (!dump) return Failure{Failure::Kind::Unreadable, DataFileNotices::unreadable(dumpPath, reason)};
     const QString& hex = *dump;
     if (hex.size() < 2) return refused(QStringLiteral("ﾌｧｲﾙ%1にﾃﾗｺｶｳﾝﾀのﾃﾞｰﾀがありません。").arg(dumpPath));
     const auto notHex = std::find_if_not(hex.begin(), hex.end(), isHexDigit);
@@ -106,8 +101,8 @@ ConversionResult ConvertDump(const QString& dumpPath, const QString& textPath) {
 
     Cp932 codec;
     if (const std::optional<QString> failure = SaveFileAtomically(textPath, codec.encode(text, nullptr)))
-        return failed(DataFileNotices::unwritable(textPath, *failure));
-    return {true, count, {}};
+        return Failure{Failure::Kind::WriteFailed, DataFileNotices::unwritable(textPath, *failure)};
+    return std::nullopt;
 }
 
 bool IsCounterDump(const QString& path) {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+
+#include "platform/failure.h"
 
 // The readable text of the counter's records, made from the memory dump and read by the import.
 namespace CounterText {
@@ -11,19 +14,12 @@ inline QString fileName() {
 
 }  // namespace CounterText
 
-struct ConversionResult {
-    bool ok;
-    int records;                // test points written
-    QString message;            // why the dump was refused or the text not written
-    bool refusedInput = false;  // the dump was read but is not a counter's memory
-};
-
 // Turns the memory dump at `dumpPath` into the readable text at `textPath` (CP932, CR LF): per record
 // a header line (number, MM/DD HH:MM, drops, header value) and its readings ten to a line, then the
 // GGT control line with the number of records and of readings. A dump that is not hexadecimal, holds
-// more than 128 records or whose records run past its end is refused; the text file is replaced only
-// once it is completely written, so after a failure it is left as it was.
-ConversionResult ConvertDump(const QString& dumpPath, const QString& textPath);
+// more than 128 records or whose records run past its end is refused (RefusedInput); the text file is
+// replaced only once it is completely written, so after a failure it is left as it was.
+std::optional<Failure> ConvertDump(const QString& dumpPath, const QString& textPath);
 
 // Whether the file at `path` looks like a memory dump: a first line of hexadecimal digits only.
 bool IsCounterDump(const QString& path);

@@ -3,8 +3,8 @@
 #include <QtGlobal>
 #include <array>
 
-// The nine parameters of a counter transfer. The driver entry sets them from its six arguments before
-// anything else; the transfer window shows the first six and returns the status in `K40DRV_H7`.
+// The nine parameters of a counter transfer. A transfer sets them from its six arguments before
+// anything else; the transfer window shows the first six, and the status ends in `K40DRV_H7`.
 struct K40Parameters {
     static constexpr int RunAll = 1;      // K40DRV_H1: receive, write and convert in turn
     static constexpr int DebugMode = 99;  // K40DRV_H6: show the transfer window and let the operator drive
@@ -24,6 +24,9 @@ struct K40Parameters {
     static K40Parameters forCall(int h1, int h2, int h3, int h4, int h5, int h6) {
         return K40Parameters{h1, h2, h3, h4, h5, h6};
     }
+    // The parameters of a read from the counter on port number `port`. Bytes 2-4 mean something to
+    // the counter only; the program sends them as they are.
+    static K40Parameters forRead(int port) { return forCall(RunAll, 20, 2, 20, port, 0); }
 
     // The six arguments as the bytes the counter receives in its system area.
     std::array<quint8, 6> parameterBytes() const {

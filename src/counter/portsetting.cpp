@@ -3,14 +3,14 @@
 #include <QFileInfo>
 
 #include "model/format.h"
-#include "model/testdata.h"
+#include "model/storedinteger.h"
 #include "platform/settings.h"
 
-namespace PortSetting {
 namespace {
 
 constexpr int OfferedNumbers = 4;
 constexpr int LargestNumber = 255;  // the number is sent to the counter as one byte
+const QString NumberKey = QStringLiteral("K40DRV_H5");
 
 std::optional<int> portNumber(const QString& text) {
     if (text.isEmpty() || text.size() > 3) return std::nullopt;
@@ -28,23 +28,51 @@ bool isDevice(const QString& path) {
 
 }  // namespace
 
-QString numberedDevice(int number) {
+QString PortSetting::deviceInForce() const {
+    if (!sessionDevice.isEmpty()) return sessionDevice;
+    return CommDevice.isEmpty() ? numberedDevice(CommPort) : CommDevice;
+}
+
+QString PortSetting::shownText(const std::vector<SerialDevice>& devices) const {
+    if (CommDevice.isEmpty()) return Format::number(CommPort, "0");
+    for (const SerialDevice& device : devices)
+        if (device.path == CommDevice) return entryText(device);
+    return CommDevice;
+}
+
+void PortSetting::load(const Settings& settings) {
+    CommPort = storedInteger<qint16>(settings, NumberKey, 2);
+    CommDevice = settings.value(deviceKey());
+}
+
+void PortSetting::saveNumber(Settings& settings) const {
+    settings.setValue(NumberKey, QString::number(CommPort));
+}
+
+void PortSetting::choose(const Choice& choice, Settings& settings) {
+    if (choice.number > 0) CommPort = qint16(choice.number);
+    CommDevice = choice.device;
+    settings.setValue(deviceKey(), CommDevice);
+}
+
+QString PortSetting::numberedDevice(int number) {
     return QStringLiteral("/dev/ttyS") + Format::number(number - 1, "0");
 }
 
-QString entryText(const SerialDevice& device) {
+QString PortSetting::entryText(const SerialDevice& device) {
     if (device.description.isEmpty()) return device.name;
     return device.name + QStringLiteral(" (") + device.description + QLatin1Char(')');
 }
 
-QStringList entries(const std::vector<SerialDevice>& devices) {
+QStringList PortSetting::entries(const std::vector<SerialDevice>& devices) {
     QStringList list;
     for (int number = 1; number <= OfferedNumbers; ++number) list << Format::number(number, "0");
     for (const SerialDevice& device : devices) list << entryText(device);
     return list;
 }
 
-std::optional<Choice> parse(const QString& typed, const std::vector<SerialDevice>& devices) {
+std::optional<PortSetting::Choice> PortSetting::parse(const QString& typed,
+                                                      const std::vector<SerialDevice>& devices) {
     const QString text = typed.trimmed();
     if (const auto number = portNumber(text)) return Choice{*number, {}};
     for (const SerialDevice& device : devices)
@@ -56,24 +84,7 @@ std::optional<Choice> parse(const QString& typed, const std::vector<SerialDevice
     return std::nullopt;
 }
 
-QString shownText(int commPort, const QString& storedDevice, const std::vector<SerialDevice>& devices) {
-    if (storedDevice.isEmpty()) return Format::number(commPort, "0");
-    for (const SerialDevice& device : devices)
-        if (device.path == storedDevice) return entryText(device);
-    return storedDevice;
-}
-
-QString deviceInForce(int commPort, const QString& storedDevice) {
-    return storedDevice.isEmpty() ? numberedDevice(commPort) : storedDevice;
-}
-
-QString deviceInForce(const TestData& data, const Settings& settings) {
-    return deviceInForce(data.CommPort, settings.value(deviceKey()));
-}
-
-QString refusalText() {
+QString PortSetting::refusalText() {
     return QStringLiteral(
         "通信ﾎﾟｰﾄには 1～4 の番号か、一覧にあるﾃﾞﾊﾞｲｽ（/dev/ttyUSB0 など）を指定してください。");
 }
-
-}  // namespace PortSetting

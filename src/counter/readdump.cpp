@@ -1,15 +1,11 @@
 #include "counter/readdump.h"
 
-#include <QSaveFile>
+#include "datafile/savefile.h"
 
 namespace ReadDump {
 
 std::optional<QString> write(const QString& path, const QByteArray& chunks) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(chunks + "\r\n") != chunks.size() + 2 ||
-        !file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return SaveFileAtomically(path, chunks + "\r\n");
 }
 
 }  // namespace ReadDump

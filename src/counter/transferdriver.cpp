@@ -2,7 +2,6 @@
 
 #include <QEventLoop>
 
-#include "counter/readdump.h"
 #include "platform/serialline.h"
 
 TransferDriver::TransferDriver(SerialLine& line, std::chrono::milliseconds timeLimit,
@@ -31,15 +30,10 @@ TransferDriver::~TransferDriver() {
     line_.failed = nullptr;
 }
 
-bool TransferDriver::receive(int intervalMs, const QString& dumpPath) {
+bool TransferDriver::receive(int intervalMs) {
     interval_ = intervalMs;
     awaitingFirstChunk_ = true;
-    if (!lineOpen() || !run(protocol_.startReceive())) return false;
-    if (const auto error = ReadDump::write(dumpPath, protocol_.dump())) {
-        failure_ = TransferFailure{TransferFailure::Kind::DumpNotWritten, {}, *error};
-        return false;
-    }
-    return true;
+    return lineOpen() && run(protocol_.startReceive());
 }
 
 bool TransferDriver::write(const QByteArray& image) {
@@ -87,9 +81,9 @@ void TransferDriver::apply(const TransferProtocol::Reaction& reaction) {
             if (loop_) loop_->quit();
             break;
     }
-    if (shown && lastShown_ != protocol_.screen()) {
-        lastShown_ = protocol_.screen();
-        shown(*lastShown_);
+    if (progressed && lastReported_ != protocol_.progress()) {
+        lastReported_ = protocol_.progress();
+        progressed(*lastReported_);
     }
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 #include <QTimer>
 #include <chrono>
 #include <functional>
@@ -20,7 +19,8 @@ inline constexpr std::chrono::milliseconds FirstChunkTimeLimit{60000};
 
 // Runs the transfer phases on an open serial line: the protocol reacts to the line's characters, the
 // pacing timer and the time limit, all delivered by the event loop, so a quiet line costs no work.
-// Each phase returns when it has ended; the windows stay responsive meanwhile.
+// Each phase returns when it has ended; the windows stay responsive meanwhile. Every wait has its time
+// limit here, where the line is read.
 class TransferDriver {
 public:
     explicit TransferDriver(SerialLine& line, std::chrono::milliseconds timeLimit = ReplyTimeLimit,
@@ -29,12 +29,11 @@ public:
     TransferDriver(const TransferDriver&) = delete;
     TransferDriver& operator=(const TransferDriver&) = delete;
 
-    // Called whenever what the windows show changes.
-    std::function<void(const TransferScreen&)> shown;
+    // Called whenever the progress changes.
+    std::function<void(const TransferProgress&)> progressed;
 
-    // The receive phase with `intervalMs` before each chunk request; writes the chunks to `dumpPath`.
-    // True when the phase completed and the file is written.
-    bool receive(int intervalMs, const QString& dumpPath);
+    // The receive phase with `intervalMs` before each chunk request; true when every chunk came.
+    bool receive(int intervalMs);
     // The write phase with the system-area image; true when every byte was acknowledged.
     bool write(const QByteArray& image);
     // Ends the wait in progress: the phase fails as stopped.
@@ -42,7 +41,9 @@ public:
 
     bool running() const { return protocol_.running(); }
     const std::optional<TransferFailure>& failure() const { return failure_; }
-    const TransferScreen& screen() const { return protocol_.screen(); }
+    const TransferProgress& progress() const { return protocol_.progress(); }
+    // The chunks received, one after another.
+    const QByteArray& dump() const { return protocol_.dump(); }
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -64,5 +65,5 @@ private:
     QEventLoop* loop_ = nullptr;
     std::optional<Clock::time_point> deadline_;  // of the wait for characters in progress
     std::optional<TransferFailure> failure_;
-    std::optional<TransferScreen> lastShown_;
+    std::optional<TransferProgress> lastReported_;
 };

@@ -1,5 +1,7 @@
 #include "counter/transferfailure.h"
 
+#include "counter/portopenmessage.h"
+
 namespace {
 
 // The refused characters as readable text: printable ASCII as is, everything else as <hex>.
@@ -21,6 +23,7 @@ QString shownCharacters(const QByteArray& characters) {
 
 QString TransferFailure::windowText() const {
     switch (kind) {
+        case Kind::OpenFailed: return PortOpenMessage::text();
         case Kind::PortNotOpen: return QStringLiteral("ﾎﾟｰﾄが開かれていないため、通信できません。");
         case Kind::WrongFirstCharacter:
         case Kind::WrongReady:
@@ -41,8 +44,13 @@ QString TransferFailure::windowText() const {
     return {};
 }
 
+QString TransferFailure::windowDetail() const {
+    return kind == Kind::OpenFailed ? PortOpenMessage::detail(device, open) : QString();
+}
+
 QString TransferFailure::commandLineText() const {
     switch (kind) {
+        case Kind::OpenFailed: return PortOpenMessage::commandLineText(device, open);
         case Kind::PortNotOpen: return QStringLiteral("the port is not open");
         case Kind::WrongFirstCharacter:
             return QStringLiteral("the counter's first chunk does not start with \"A\": ") +
@@ -64,4 +72,16 @@ QString TransferFailure::commandLineText() const {
         case Kind::DumpNotWritten: return QStringLiteral("k40read.tmp could not be written: ") + detail;
     }
     return {};
+}
+
+Failure TransferFailure::commandLineFailure() const {
+    const auto failureKind = [this] {
+        switch (kind) {
+            case Kind::TimedOut: return Failure::Kind::TimedOut;
+            case Kind::Stopped: return Failure::Kind::Cancelled;
+            case Kind::DumpNotWritten: return Failure::Kind::WriteFailed;
+            default: return Failure::Kind::Device;
+        }
+    };
+    return {failureKind(), commandLineText()};
 }

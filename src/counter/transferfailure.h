@@ -3,10 +3,14 @@
 #include <QByteArray>
 #include <QString>
 
+#include "platform/failure.h"
+#include "platform/serialline.h"
+
 // Why a transfer ended without completing its phase.
 struct TransferFailure {
     enum class Kind {
-        PortNotOpen,           // no phase runs on a port that could not be opened
+        OpenFailed,            // the port could not be opened
+        PortNotOpen,           // no phase runs on a port that is not open
         WrongFirstCharacter,   // the first chunk did not start with "A"
         WrongReady,            // the counter did not answer "S" before the image
         WrongAcknowledgement,  // an image byte was not answered with "A"
@@ -17,11 +21,16 @@ struct TransferFailure {
         DumpNotWritten,        // the received memory could not be saved
     };
     Kind kind;
-    QByteArray received;  // the characters that were refused, if any
-    QString detail;       // the system's words, if any
+    QByteArray received = {};  // the characters that were refused, if any
+    QString detail = {};       // the system's words, if any
+    QString device = {};       // with OpenFailed: the device and why it could not be opened
+    SerialOpenFailure open = {};
 
-    // The message the windows show.
+    // The message the windows show, and the reason and remedy shown under it (empty for most kinds).
     QString windowText() const;
+    QString windowDetail() const;
     // The message the command line prints.
     QString commandLineText() const;
+    // The failure as the command line reports it.
+    Failure commandLineFailure() const;
 };

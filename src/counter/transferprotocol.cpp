@@ -1,14 +1,6 @@
 #include "counter/transferprotocol.h"
 
-#include "model/format.h"
-
-namespace {
-
-QString percent(int part, int whole) {
-    return Format::number(part / double(whole) * 100, "###");
-}
-
-}  // namespace
+using Step = TransferProgress::Step;
 
 TransferProtocol::Reaction TransferProtocol::startReceive() {
     state_ = State::FirstChunk;
@@ -16,11 +8,7 @@ TransferProtocol::Reaction TransferProtocol::startReceive() {
     dump_.clear();
     dump_.reserve(ChunkCount * ChunkDigits);
     chunks_ = 0;
-    screen_.progressMaximum = ChunkCount;
-    screen_.volumePanel = QStringLiteral("volume : ") + Format::number(ChunkCount, "0");
-    screen_.rxCaption = QStringLiteral("受信中");
-    showStatus(QStringLiteral("[待機中] --> ﾃﾗｺｶｳﾝﾀのﾛｰﾀﾘSWを[DATA DISPLAY]に回して下さい。"));
-    screen_.stopEnabled = true;
+    progress_ = {Step::WaitingForCounter, 0, ChunkCount, {}};
     Reaction reaction = consume();
     if (reaction.next == Next::Same) reaction.next = Next::Characters;
     return reaction;
@@ -31,9 +19,7 @@ TransferProtocol::Reaction TransferProtocol::startWrite(const QByteArray& image)
     failure_.reset();
     image_ = image;
     sent_ = 0;
-    screen_.txCaption = QStringLiteral("送信中");
-    screen_.progressMaximum = int(image.size()) - 1;
-    showStatus(QStringLiteral("ACK wait"));
+    progress_ = {Step::WaitingForReady, 0, int(image.size()) - 1, {}};
     Reaction reaction = consume();
     if (reaction.next == Next::Same) reaction.next = Next::Characters;
     return reaction;
@@ -77,7 +63,7 @@ TransferProtocol::Reaction TransferProtocol::consume() {
             if (waiting_.isEmpty()) return {};
             if (waiting_ != "S") return fail({TransferFailure::Kind::WrongReady, waiting_, {}});
             waiting_.clear();
-            showStatus(QStringLiteral("[照合中] --> ﾃﾗｺｶｳﾝﾀのﾃﾞｰﾀと受信ﾃﾞｰﾀを照合しています。"));
+            progress_.step = Step::Verifying;
             state_ = State::Acknowledgement;
             return sendImageByte();
         case State::Acknowledgement:
@@ -86,9 +72,7 @@ TransferProtocol::Reaction TransferProtocol::consume() {
             waiting_.clear();
             if (++sent_ < image_.size()) return sendImageByte();
             state_ = State::Idle;
-            screen_.txCaption = QStringLiteral("送信開始");
-            screen_.txEnabled = false;
-            showStatus(QStringLiteral("[通信完了] --> ﾃﾞｰﾀの通信が終了しました。"));
+            progress_.step = Step::Completed;
             return {{}, Next::Done};
         case State::Idle:
         case State::Pause: return {};
@@ -98,37 +82,20 @@ TransferProtocol::Reaction TransferProtocol::consume() {
 
 // Stores everything waiting as the next chunk; after the last chunk acknowledges it.
 TransferProtocol::Reaction TransferProtocol::takeChunk() {
-    const QString chunk = QString::fromLatin1(waiting_);
     dump_ += waiting_;
-    waiting_.clear();
     ++chunks_;
-    screen_.countPanel = QStringLiteral("count : ") + Format::number(chunks_, "0");
-    screen_.progressValue = chunks_;
-    if (chunks_ == 1) {
-        screen_.percentText = percent(0, ChunkCount) + QStringLiteral("% 受信");
-        showStatus(QStringLiteral("[受信中] --> ﾃﾗｺｶｳﾝﾀからﾃﾞｰﾀを受信しています。"));
-    } else {
-        screen_.dataText = chunk;
-        screen_.percentText = percent(chunks_, ChunkCount) + QStringLiteral("% 受信");
-        screen_.markFilled = chunks_ % 2 == 1;
-    }
+    progress_ = {chunks_ < ChunkCount ? Step::Receiving : Step::Received, chunks_, ChunkCount, waiting_};
+    waiting_.clear();
     if (chunks_ < ChunkCount) {
         state_ = State::Pause;
         return {{}, Next::Tick};
     }
     state_ = State::Idle;
-    screen_.rxCaption = QStringLiteral("受信開始");
-    screen_.rxEnabled = false;
-    screen_.stopEnabled = false;
-    screen_.txEnabled = true;
-    showStatus(QStringLiteral("[受信中] --> ﾃﾞｰﾀの読み込みが終了しました。"));
     return {QByteArrayLiteral("A"), Next::Done};
 }
 
 TransferProtocol::Reaction TransferProtocol::sendImageByte() {
-    screen_.progressValue = sent_;
-    screen_.percentText = percent(sent_, screen_.progressMaximum) + QStringLiteral("% 照合");
-    screen_.markFilled = sent_ % 4 == 0;
+    progress_.done = sent_;
     return {image_.mid(sent_, 1), Next::Characters};
 }
 
@@ -136,13 +103,5 @@ TransferProtocol::Reaction TransferProtocol::fail(const TransferFailure& failure
     failure_ = failure;
     waiting_.clear();
     state_ = State::Idle;
-    screen_.rxCaption = QStringLiteral("受信開始");
-    screen_.txCaption = QStringLiteral("送信開始");
-    screen_.stopEnabled = false;
     return {{}, Next::Done};
-}
-
-void TransferProtocol::showStatus(const QString& text) {
-    screen_.dataText = text;
-    screen_.statusText = text;
 }

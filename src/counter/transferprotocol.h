@@ -5,12 +5,12 @@
 #include <optional>
 
 #include "counter/transferfailure.h"
-#include "counter/transferscreen.h"
+#include "counter/transferprogress.h"
 
 // The PC's side of the exchange with the counter, as a state machine without clock or line of its own.
 // It is fed with the characters received, the ticks of the pacing timer and the aborts from outside
 // (stop button, time limit, line failure), and answers with what to send and what it waits for next;
-// `screen()` says what to show.
+// `progress()` says how far it has come.
 //
 // Receive phase: the counter sends "A" and the first 16-byte chunk as 32 hexadecimal digits by itself;
 // after one pacing interval the PC requests each further chunk with "A", 960 chunks in all, and
@@ -44,7 +44,7 @@ public:
     bool running() const { return state_ != State::Idle; }
     bool succeeded() const { return !running() && !failure_; }
     const std::optional<TransferFailure>& failure() const { return failure_; }
-    const TransferScreen& screen() const { return screen_; }
+    const TransferProgress& progress() const { return progress_; }
     // The chunks received so far, one after another.
     const QByteArray& dump() const { return dump_; }
 
@@ -55,7 +55,6 @@ private:
     Reaction takeChunk();
     Reaction sendImageByte();
     Reaction fail(const TransferFailure& failure);
-    void showStatus(const QString& text);
 
     State state_ = State::Idle;
     QByteArray waiting_;
@@ -64,5 +63,5 @@ private:
     int chunks_ = 0;
     int sent_ = 0;
     std::optional<TransferFailure> failure_;
-    TransferScreen screen_;
+    TransferProgress progress_;
 };

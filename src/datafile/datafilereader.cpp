@@ -1,19 +1,15 @@
 #include "datafile/datafilereader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <QFile>
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <optional>
 #include <string>
 
 #include "datafile/cp932.h"
+#include "datafile/datafilenotices.h"
 #include "datafile/fieldstream.h"
+#include "datafile/filebytes.h"
 #include "model/format.h"
 #include "model/testdata.h"
 
@@ -29,32 +25,6 @@ constexpr int ValuesPerLine = 10;
 // something else, and is not read into memory.
 constexpr off_t LargestFile = 64 * 1024 * 1024;
 
-// The whole file, or the reason it cannot be read.
-std::optional<std::string> readFile(const QString& path, QString& reason) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        reason = QString::fromLocal8Bit(std::strerror(errno));
-        return std::nullopt;
-    }
-    struct stat status {};
-    if (::fstat(fd, &status) == 0 && status.st_size > LargestFile) {
-        ::close(fd);
-        reason = QString::fromLocal8Bit(std::strerror(EFBIG));
-        return std::nullopt;
-    }
-    std::string bytes;
-    bytes.reserve(static_cast<size_t>(status.st_size));
-    char buffer[65536];
-    ssize_t count = 0;
-    while ((count = ::read(fd, buffer, sizeof buffer)) > 0 || (count < 0 && errno == EINTR))
-        if (count > 0) bytes.append(buffer, static_cast<size_t>(count));
-    const int error = count < 0 ? errno : 0;
-    ::close(fd);
-    if (error == 0) return bytes;
-    reason = QString::fromLocal8Bit(std::strerror(error));
-    return std::nullopt;
-}
-
 // Empties every block slot and returns to the first block, as before a file is loaded.
 void clearBlocks(TestData& data) {
     data.DropCount.fill(0);
@@ -64,8 +34,6 @@ void clearBlocks(TestData& data) {
         texts->fill(QString());
     for (auto& readings : data.Measure) readings.fill(0.0f);
     data.CurBlock = 1;
-    data.InsertMode = 0;
-    data.InsertStored = 0;
 }
 
 // Reads the blocks after the signature. A field that is missing or cannot be read as what it should
@@ -195,13 +163,14 @@ private:
 
 ReadResult ReadDataFile(const QString& path, TestData& data) {
     ReadResult result;
-    const std::optional<std::string> bytes = readFile(path, result.reason);
+    QString reason;
+    const std::optional<std::string> bytes = ReadFileBytes(path, LargestFile, reason);
     if (!bytes) {
-        result.status = ReadResult::Status::Unreadable;
+        result.failure = Failure{Failure::Kind::Unreadable, DataFileNotices::unreadable(path, reason)};
         return result;
     }
     if (FieldStream(*bytes).next() != Signature) {
-        result.status = ReadResult::Status::Refused;
+        result.failure = Failure{Failure::Kind::RefusedInput, DataFileNotices::notADataFile()};
         return result;
     }
     clearBlocks(data);

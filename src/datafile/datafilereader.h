@@ -1,20 +1,19 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+
+#include "platform/failure.h"
 
 struct TestData;
 
 // What became of reading a data file.
 struct ReadResult {
-    enum class Status {
-        Loaded,      // the data set now holds the file
-        Refused,     // not a data file (wrong signature): the data set is unchanged
-        Unreadable,  // the file could not be read at all: the data set is unchanged
-    };
-    Status status = Status::Loaded;
+    // Why nothing was loaded: RefusedInput for a file without the data-file signature, Unreadable for
+    // one that could not be read at all. The data set is unchanged then.
+    std::optional<Failure> failure;
     bool damaged = false;   // some fields were missing or unreadable; the rest was loaded
     bool tooLarge = false;  // the file held more blocks or drops than the data set can; the first were loaded
-    QString reason;         // why an unreadable file could not be read
 };
 
 // Reads a data file of either layout into the data set, replacing all blocks: the extended layout

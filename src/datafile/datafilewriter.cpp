@@ -4,6 +4,7 @@
 #include <array>
 
 #include "datafile/cp932.h"
+#include "datafile/datafilenotices.h"
 #include "datafile/savefile.h"
 #include "model/format.h"
 #include "model/testdata.h"
@@ -69,6 +70,8 @@ bool SurveyTextsStorable(const TestData& data) {
     return exact;
 }
 
-std::optional<QString> WriteDataFile(const QString& path, const TestData& data) {
-    return SaveFileAtomically(path, DataFileBytes(data));
+std::optional<Failure> WriteDataFile(const QString& path, const TestData& data) {
+    if (const std::optional<QString> reason = SaveFileAtomically(path, DataFileBytes(data)))
+        return Failure{Failure::Kind::WriteFailed, DataFileNotices::unwritable(path, *reason)};
+    return std::nullopt;
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+#include "platform/failure.h"
+
 struct TestData;
 
 // The data set in the extended data-file layout: line 1 `"KORVANDEL",<BlockCount>,"EXT"`, then for
@@ -16,5 +18,5 @@ QByteArray DataFileBytes(const TestData& data);
 bool SurveyTextsStorable(const TestData& data);
 
 // Writes the data set to the file at `path` in the extended layout, replacing it only once the whole
-// file is written. Returns the reason when it could not be written; the file is then left as it was.
-std::optional<QString> WriteDataFile(const QString& path, const TestData& data);
+// file is written. When it could not be written, says so and why; the file is then left as it was.
+std::optional<Failure> WriteDataFile(const QString& path, const TestData& data);

@@ -74,7 +74,7 @@ void drawStepOutline(Surface& surface, const TestData& data, const DiagramLayout
             prevW = curTw - prevTw;
         }
         prevTw = curTw;
-        if (progress) progress->setProgress(data.ProgressBase + i);
+        if (progress) progress->setProgress(i);
         if (clipped) break;
     }
     if (drops > 0)

@@ -1,8 +1,8 @@
 #include "diagram/drawcolor.h"
 
+#include "diagram/displaysettings.h"
 #include "diagram/softnessclass.h"
 #include "model/format.h"
-#include "model/testdata.h"
 #include "platform/surface.h"
 
 namespace {
@@ -45,14 +45,16 @@ double DiffOf(float depth, float previousDepth) {
     return Format::valueOf(Format::number(depth - previousDepth, "0.0"));
 }
 
-std::optional<qint32> fillColor(const TestData& data, FillGrouping grouping, int MonoCol, double Diff) {
+std::optional<qint32> fillColor(const DisplaySettings& display, FillGrouping grouping, int MonoCol,
+                                double Diff) {
     if ((MonoCol != 0 && MonoCol != 1) || grouping == FillGrouping::None) return std::nullopt;
     const int entry = setEntry(grouping, Diff);
     if (entry == 0) return FillWhite;
-    return MonoCol == 1 ? data.Color.at(static_cast<size_t>(entry))
-                        : data.Mono.at(static_cast<size_t>(entry));
+    return MonoCol == 1 ? display.Color.at(static_cast<size_t>(entry))
+                        : display.Mono.at(static_cast<size_t>(entry));
 }
 
-void SetDrawColor(Surface& obj, const TestData& data, FillGrouping grouping, int MonoCol, double Diff) {
-    if (const auto color = fillColor(data, grouping, MonoCol, Diff)) obj.setDrawColor(*color);
+void SetDrawColor(Surface& obj, const DisplaySettings& display, FillGrouping grouping, int MonoCol,
+                  double Diff) {
+    if (const auto color = fillColor(display, grouping, MonoCol, Diff)) obj.setDrawColor(*color);
 }

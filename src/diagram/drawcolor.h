@@ -5,7 +5,7 @@
 #include <optional>
 
 class Surface;
-struct TestData;
+struct DisplaySettings;
 
 // How the fill of a diagram colours its drops: by the five softness classes, by three or two
 // groupings of the softest drops (harder drops white), or not at all.
@@ -29,7 +29,9 @@ double DiffOf(float depth, float previousDepth);
 
 // The fill colour of a drop of softness Diff, or nothing when no grouping is chosen or MonoCol is
 // neither 0 nor 1.
-std::optional<qint32> fillColor(const TestData& data, FillGrouping grouping, int MonoCol, double Diff);
+std::optional<qint32> fillColor(const DisplaySettings& display, FillGrouping grouping, int MonoCol,
+                                double Diff);
 
 // Sets the surface's drawing colour to the fill colour of a drop; leaves it as it is when there is none.
-void SetDrawColor(Surface& obj, const TestData& data, FillGrouping grouping, int MonoCol, double Diff);
+void SetDrawColor(Surface& obj, const DisplaySettings& display, FillGrouping grouping, int MonoCol,
+                  double Diff);

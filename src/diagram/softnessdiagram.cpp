@@ -2,6 +2,7 @@
 
 #include "diagram/diagramrenderer.h"
 #include "diagram/diagramtarget.h"
+#include "diagram/displaysettings.h"
 #include "model/testdata.h"
 #include "platform/surface.h"
 
@@ -16,7 +17,8 @@ DiagramLayout DrawGraphGGT(Surface& printer, const TestData& data, int CuPage, b
     return target.layout;
 }
 
-void PrintFormDiagram(Surface& printer, const TestData& data, ProgressSink& progress) {
-    const bool marksShown = !(data.GGTMode == -1 && data.ShowMarks == 0);
+void PrintFormDiagram(Surface& printer, const TestData& data, const DisplaySettings& display,
+                      ProgressSink& progress) {
+    const bool marksShown = !(display.GGTMode == -1 && display.ShowMarks == 0);
     drawSoftnessDiagram(printer, data, testFormTarget(marksShown), &progress);
 }

@@ -5,6 +5,7 @@
 class EventPump;
 class ProgressSink;
 class Surface;
+struct DisplaySettings;
 struct TestData;
 
 // The softness–depth diagram of the shown block (CurBlock) on its three targets.
@@ -15,11 +16,12 @@ void DrawDiagram(Surface& box, const TestData& data);
 
 // Into slot CuPage of the diagram sheet page on the printer: 2 the left slot, 0 the middle, 1 the right.
 // The marks row is printed when showMarks (the graph window's "○×△表示") is on. Lets pending events run
-// before the drops and sets the progress to ProgressBase + i after drop i. Returns the slot's layout,
+// before the drops and reports drop i to the progress after drawing it. Returns the slot's layout,
 // which the graph window keeps as its OriginX, OriginY, AxisEndX and AxisEndY.
 DiagramLayout DrawGraphGGT(Surface& printer, const TestData& data, int CuPage, bool showMarks,
                            ProgressSink& progress, EventPump& events);
 
 // Into the diagram area of the test form on the printer; the marks row unless GGT mode is on with
-// ShowMarks 0. Sets the progress to ProgressBase + i after drop i.
-void PrintFormDiagram(Surface& printer, const TestData& data, ProgressSink& progress);
+// ShowMarks 0. Reports drop i to the progress after drawing it.
+void PrintFormDiagram(Surface& printer, const TestData& data, const DisplaySettings& display,
+                      ProgressSink& progress);

@@ -4,9 +4,11 @@
 #include <QPainter>
 
 #include "diagram/softnessdiagram.h"
+#include "model/testdata.h"
 #include "platform/gui/paintersurface.h"
 
-DiagramPanel::DiagramPanel(const TestData& data, QWidget* parent) : QWidget(parent), data_(data) {
+DiagramPanel::DiagramPanel(const TestData& data, QWidget* parent)
+    : QWidget(parent), data_(data), dataChanged_(data.changed.subscribe([this] { update(); })) {
     setObjectName(QStringLiteral("Picture1"));
     // The white background clears the panel before every drawing.
     setAutoFillBackground(true);

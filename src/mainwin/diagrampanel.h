@@ -2,10 +2,12 @@
 
 #include <QWidget>
 
+#include "model/changenotifier.h"
+
 struct TestData;
 
-// The diagram area `Picture1` of the main window: the softness–depth diagram of the shown block.
-// A click redraws it.
+// The diagram area `Picture1` of the main window: the softness–depth diagram of the shown block,
+// redrawn whenever the data set changes and when it is clicked.
 class DiagramPanel : public QWidget {
     Q_OBJECT
 
@@ -19,4 +21,5 @@ protected:
 
 private:
     const TestData& data_;
+    ChangeNotifier::Subscription dataChanged_;
 };

@@ -6,8 +6,8 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 
+#include "commands/readingentry.h"
 #include "mainwin/cornerlabel.h"
-#include "model/readingentry.h"
 #include "model/testdata.h"
 
 namespace {

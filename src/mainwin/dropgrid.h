@@ -5,7 +5,7 @@
 #include <QTableView>
 #include <array>
 
-#include "model/gridview.h"
+#include "commands/gridview.h"
 
 class ReadingEntry;
 
@@ -73,10 +73,8 @@ public:
     void focusGrid() override;
     void scrollHome() override;
     void letEventsRun() override;
-    void redrawDiagram() override { emit diagramChanged(); }
 
 signals:
-    void diagramChanged();
     // The right mouse button was released over the grid.
     void menuRequested(const QPoint& globalPosition);
 

@@ -8,12 +8,15 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "counter/gui/K40DebForm.h"
+#include "counter/gui/K40DevSubForm.h"
+#include "counter/portsetting.h"
+#include "diagram/displaysettings.h"
 #include "mainwin/diagrampanel.h"
 #include "mainwin/dropgrid.h"
 #include "mainwin/frmAbout.h"
 #include "mainwin/frmDataGrid.h"
 #include "mainwin/surveykeys.h"
-#include "model/storedsettings.h"
 #include "model/testdata.h"
 #include "platform/dialogs.h"
 #include "platform/gui/windowplacement.h"
@@ -66,20 +69,18 @@ QStringList twoDigitNumbers(int last) {
 
 }  // namespace
 
-frmMain::frmMain(TestData& data, Dialogs& dialogs, Settings& settings, QWidget* parent)
+frmMain::frmMain(const MainWindowParts& parts, QWidget* parent)
     : QMainWindow(parent),
-      data_(data),
-      dialogs_(dialogs),
-      settings_(settings),
+      parts_(parts),
+      data_(parts.data),
+      dialogs_(parts.dialogs),
       grid_(new DropGrid(nullptr)),
-      entry_(data, *grid_, dialogs),
-      blocks_(data, *grid_, *this, entry_, dialogs),
-      files_(data, dialogs, *this),
-      counterImport_(data, dialogs, *this) {
+      commands_(parts.data, parts.dialogs, {*grid_, *this, *this}, parts.link, parts.port) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ・ﾒｲﾝﾌﾚｰﾑ"));
     placeWindowFrame(*this, 0, 0, 9696, 6900);
-    loadStoredSettings(data_, settings_);
+    parts_.display.load(parts_.settings);
+    parts_.port.load(parts_.settings);
 
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("clientArea"));
@@ -89,9 +90,8 @@ frmMain::frmMain(TestData& data, Dialogs& dialogs, Settings& settings, QWidget* 
     createBlockControls(*area);
     grid_->setParent(area);
     place(grid_, 2325, 2490, 3030, 3255);
-    grid_->setEntry(&entry_);
+    grid_->setEntry(&commands_.entry);
     picture_ = place(new DiagramPanel(data_, area), 5460, 50, 3950, 5964);
-    connect(grid_, &DropGrid::diagramChanged, this, &frmMain::Picture1_Click);
     connect(grid_, &DropGrid::menuRequested, this, [this](const QPoint& at) { mnuEdit->popup(at); });
     createMenus();
     surveyKeys_ = new SurveyKeys(
@@ -144,7 +144,7 @@ void frmMain::createBlockControls(QWidget& area) {
         button->setObjectName(QString::fromUtf8(spec.name));
         button->setToolTip(QString::fromUtf8(spec.tip));
         connect(button, &QPushButton::clicked, this,
-                [this, command = spec.command] { (blocks_.*command)(); });
+                [this, command = spec.command] { (commands_.blocks.*command)(); });
     }
     blockNumber_ = place(textField(area, "txtCBlock", false), 3564, 5750, 625, 264);
     blockNumber_->setToolTip(
@@ -155,7 +155,7 @@ void frmMain::createBlockControls(QWidget& area) {
     dataEx_ = place(new QPushButton(QStringLiteral("DataEx"), &area), 1200, 5760, 852, 252);
     dataEx_->setObjectName(QStringLiteral("cmdDataEx"));
     dataEx_->hide();
-    connect(dataEx_, &QPushButton::clicked, this, [this] { counterImport_.cmdDataEx_Click(inherited_); });
+    connect(dataEx_, &QPushButton::clicked, this, [this] { commands_.counterRead.importAgain(); });
 }
 
 void frmMain::prepareGrid() {
@@ -206,8 +206,23 @@ void frmMain::focusSurveyName() {
     surveyName_->setFocus(Qt::OtherFocusReason);
 }
 
-void frmMain::Picture1_Click() {
-    picture_->update();
+void frmMain::readStarted() {
+    mnuInputData->setEnabled(false);
+}
+
+void frmMain::showTransferProgress() {
+    if (!transferProgress_) transferProgress_ = new K40DevSubForm(parts_.link, this);
+    transferProgress_->show();
+}
+
+void frmMain::closeTransferProgress() {
+    if (transferProgress_) transferProgress_->close();
+}
+
+void frmMain::showTransferWindow(const K40Parameters& parameters, const QString& device) {
+    auto* window = new K40DebForm(parts_.link, dialogs_, parameters, device, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    if (window->load()) window->show();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -215,7 +230,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Return && key != Qt::Key_Enter)
             return false;
-        blocks_.JumpToTypedBlock();
+        commands_.blocks.JumpToTypedBlock();
         return true;
     }
     if (watched == centralWidget() && event->type() == QEvent::MouseButtonRelease) {
@@ -248,8 +263,8 @@ void frmMain::quit() {
 }
 
 void frmMain::showListing() {
-    blocks_.StoreBlockHeader();
-    if (!blocks_.requireData()) return;
+    commands_.blocks.StoreBlockHeader();
+    if (!commands_.blocks.requireData()) return;
     auto* listing = new frmDataGrid(data_);
     listing_ = listing;
     connect(listing, &frmDataGrid::closed, this, &QWidget::show);
@@ -273,9 +288,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::saveSettings() {
     const QRect frame = frameGeometry();
-    settings_.setValue(QStringLiteral("MainLeft"), QString::number(frame.x() * Twips::perPixel));
-    settings_.setValue(QStringLiteral("MainTop"), QString::number(frame.y() * Twips::perPixel));
-    settings_.setValue(QStringLiteral("MainWidth"), QString::number(frame.width() * Twips::perPixel));
-    settings_.setValue(QStringLiteral("MainHeight"), QString::number(frame.height() * Twips::perPixel));
-    saveStoredSettings(data_, settings_);
+    Settings& settings = parts_.settings;
+    settings.setValue(QStringLiteral("MainLeft"), QString::number(frame.x() * Twips::perPixel));
+    settings.setValue(QStringLiteral("MainTop"), QString::number(frame.y() * Twips::perPixel));
+    settings.setValue(QStringLiteral("MainWidth"), QString::number(frame.width() * Twips::perPixel));
+    settings.setValue(QStringLiteral("MainHeight"), QString::number(frame.height() * Twips::perPixel));
+    parts_.display.save(settings);
+    parts_.port.saveNumber(settings);
 }

@@ -4,17 +4,15 @@
 #include <QPointer>
 #include <memory>
 
-#include "counter/counterimport.h"
-#include "counter/counterimportwindow.h"
-#include "datafile/filecommands.h"
-#include "datafile/filecommandwindow.h"
-#include "model/blockcommands.h"
-#include "model/readingentry.h"
-#include "model/surveyview.h"
+#include "commands/commands.h"
+#include "commands/counterreadview.h"
+#include "commands/surveyview.h"
 
+class CounterLink;
 class Dialogs;
 class DiagramPanel;
 class DropGrid;
+class K40DevSubForm;
 class QAction;
 class QComboBox;
 class QLineEdit;
@@ -22,16 +20,29 @@ class QMenu;
 class QPushButton;
 class Settings;
 class SurveyKeys;
+struct DisplaySettings;
+struct PortSetting;
 struct TestData;
+
+// What the main window works on: the state, each part made once by the application and owned there,
+// the counter link, the dialogs and the settings store.
+struct MainWindowParts {
+    TestData& data;
+    DisplaySettings& display;
+    PortSetting& port;
+    CounterLink& link;
+    Dialogs& dialogs;
+    Settings& settings;
+};
 
 // The main window: survey fields, drop grid and diagram of the shown block, the block controls, and
 // the menus through which every command is reached. It reads the stored colours and port when it
 // opens and writes them, with its geometry, when it closes (unless it is minimised).
-class frmMain : public QMainWindow, public SurveyView, public FileCommandWindow, public CounterImportWindow {
+class frmMain : public QMainWindow, public SurveyView, public CounterReadView {
     Q_OBJECT
 
 public:
-    frmMain(TestData& data, Dialogs& dialogs, Settings& settings, QWidget* parent = nullptr);
+    explicit frmMain(const MainWindowParts& parts, QWidget* parent = nullptr);
     ~frmMain() override;
 
     QString fieldText(SurveyField field) const override;
@@ -41,29 +52,13 @@ public:
     void setCaption(const QString& caption) override { setWindowTitle(caption); }
     void focusSurveyName() override;
 
-    void StoreBlockHeader() override { blocks_.StoreBlockHeader(); }
-    void clearGrid(int rows) override { blocks_.CelClear(rows); }
-    void showLoadedData() override { blocks_.ShowBlockFromStart(); }
-    void showCorrectedData() override { blocks_.ShowBlockAgain(); }
-
-    void ClearAllData() override { blocks_.ClearAllData(); }
-    void correctReadings() override { files_.mnuFileCheck(); }
-    void showImportedData() override { blocks_.ShowBlockFromStart(); }
+    void readStarted() override;
+    void showTransferProgress() override;
+    void closeTransferProgress() override;
+    void showTransferWindow(const K40Parameters& parameters, const QString& device) override;
 
     DropGrid& grid() { return *grid_; }
-    ReadingEntry& entry() { return entry_; }
-    BlockCommands& blocks() { return blocks_; }
-    FileCommands& files() { return files_; }
-    // Redraws the diagram of the shown block.
-    void Picture1_Click();
-
-    // データ読込み: reads the counter's records into new blocks, after asking what the new blocks inherit.
-    void mnuInputData_Click();
-    // Runs a transfer with the counter; with mode 1 the import and the save of what it brought follow.
-    // Returns the transfer's status: 0 failed or stopped, 1 the counter was erased, -1 otherwise.
-    int TerrakoTRX(int h1, int h2, int h3, int h4, int h5, int h6);
-    // The counter's port for this run only, instead of the one in the settings.
-    void setSessionDevice(const QString& device) { sessionDevice_ = device; }
+    Commands& commands() { return commands_; }
 
     // Menu items, by the names the commands know them.
     QAction* mnuNew = nullptr;
@@ -105,9 +100,9 @@ private:
                           const QPoint& globalPosition);
     void saveSettings();
 
+    MainWindowParts parts_;
     TestData& data_;
     Dialogs& dialogs_;
-    Settings& settings_;
     DropGrid* grid_;
     DiagramPanel* picture_;
     QLineEdit* surveyName_;
@@ -120,14 +115,9 @@ private:
     QComboBox* day_;
     QLineEdit* blockNumber_;
     QPushButton* dataEx_;
-    ReadingEntry entry_;
-    BlockCommands blocks_;
-    FileCommands files_;
-    CounterImport counterImport_;
+    Commands commands_;
     SurveyKeys* surveyKeys_;
-    // The survey information every block read from the counter inherits.
-    InheritedSurvey inherited_;
-    QString sessionDevice_;
+    K40DevSubForm* transferProgress_ = nullptr;
     QPointer<QWidget> listing_;
     QPointer<QWidget> about_;
 };

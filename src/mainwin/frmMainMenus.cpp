@@ -18,13 +18,15 @@ void frmMain::createMenus() {
     };
 
     mnuFile = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    mnuNew = item(mnuFile, "新規作成(&N)", "Ctrl+N", [this] { blocks_.NewData(); });
-    mnuOpen = item(mnuFile, "開く(&O)", "Ctrl+O", [this] { files_.mnuOpen(); });
+    BlockCommands& blocks = commands_.blocks;
+    FileCommands& files = commands_.files;
+    mnuNew = item(mnuFile, "新規作成(&N)", "Ctrl+N", [&blocks] { blocks.NewData(); });
+    mnuOpen = item(mnuFile, "開く(&O)", "Ctrl+O", [&files] { files.open(); });
     mnuFile->addSeparator();
-    mnuFileCheck = item(mnuFile, "データ補正", nullptr, [this] { files_.mnuFileCheck(); });
+    mnuFileCheck = item(mnuFile, "データ補正", nullptr, [&files] { files.correctReadings(); });
     mnuFile->addSeparator();
-    mnuSave = item(mnuFile, "上書き保存(&S)", "Ctrl+S", [this] { files_.mnuSave(); });
-    mnuSaveName = item(mnuFile, "名前を付けて保存(&N)", nullptr, [this] { files_.mnuSaveName(); });
+    mnuSave = item(mnuFile, "上書き保存(&S)", "Ctrl+S", [&files] { files.save(); });
+    mnuSaveName = item(mnuFile, "名前を付けて保存(&N)", nullptr, [&files] { files.saveAs(); });
     mnuFile->addSeparator();
     mnuPrint = item(mnuFile, "印刷(&P)", "Ctrl+P", nullptr);
     mnuSetPrinter = item(mnuFile, "プリンタの設定(&T)", nullptr, nullptr);
@@ -32,22 +34,22 @@ void frmMain::createMenus() {
     mnuExit = item(mnuFile, "終了(&Q)", "Ctrl+Q", [this] { quit(); });
 
     mnuEdit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
-    mnuInsert = item(mnuEdit, "挿入(&I)", "Ctrl+I", [this] { blocks_.InsertDrop(); });
-    mnuDelete = item(mnuEdit, "削除(&D)", "Ctrl+D", [this] { blocks_.DeleteDrop(); });
-    mnuReCal = item(mnuEdit, "再計算(&R)", nullptr, [this] { blocks_.Recalculate(); });
-    mnuClearAll = item(mnuEdit, "データクリア(全block)", nullptr, [this] { blocks_.ClearAllBlocks(); });
-    mnuClearBlock = item(mnuEdit, "データクリア(1block)", nullptr, [this] { blocks_.ClearShownBlock(); });
+    mnuInsert = item(mnuEdit, "挿入(&I)", "Ctrl+I", [&blocks] { blocks.InsertDrop(); });
+    mnuDelete = item(mnuEdit, "削除(&D)", "Ctrl+D", [&blocks] { blocks.DeleteDrop(); });
+    mnuReCal = item(mnuEdit, "再計算(&R)", nullptr, [&blocks] { blocks.Recalculate(); });
+    mnuClearAll = item(mnuEdit, "データクリア(全block)", nullptr, [&blocks] { blocks.ClearAllBlocks(); });
+    mnuClearBlock = item(mnuEdit, "データクリア(1block)", nullptr, [&blocks] { blocks.ClearShownBlock(); });
 
     mnuView = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     mnuGrid = item(mnuView, "グリッド(&R)", "Ctrl+R", [this] { showListing(); });
     mnuGraph = item(mnuView, "グラフ作成(&G)", "Ctrl+G", nullptr);
 
     QMenu* mnuOption = menuBar()->addMenu(QStringLiteral("オプション(&O)"));
-    mnuInputData = item(mnuOption, "データ読込み", nullptr, [this] { mnuInputData_Click(); });
+    mnuInputData = item(mnuOption, "データ読込み", nullptr, [this] { commands_.counterRead.readCounter(); });
     mnuErase = item(mnuOption, "データ消去", nullptr, nullptr);
     mnuOption->addSeparator();
-    mnuTRSet =
-        item(mnuOption, "通信環境設定(&R)", nullptr, [this] { showTRSet(data_, settings_, dialogs_, this); });
+    mnuTRSet = item(mnuOption, "通信環境設定(&R)", nullptr,
+                    [this] { showTRSet(parts_.port, parts_.settings, dialogs_, this); });
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     mnuAbout = item(mnuHelp, "バージョン情報(&V)", nullptr, [this] { showAbout(); });

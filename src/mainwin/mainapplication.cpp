@@ -1,8 +1,10 @@
 #include "mainwin/mainapplication.h"
 
 #include "mainwin/appicon.h"
+#include "platform/serial/qtserialline.h"
 
-MainApplication::MainApplication() : window_(data_, dialogs_, settings_) {
+MainApplication::MainApplication()
+    : link_(std::make_unique<QtSerialLine>()), window_({data_, display_, port_, link_, dialogs_, settings_}) {
     dialogs_.setParent(&window_);
     window_.setWindowIcon(applicationIcon());
 }

@@ -1,23 +1,30 @@
 #pragma once
 
-#include <memory>
-
+#include "counter/counterlink.h"
+#include "counter/portsetting.h"
+#include "diagram/displaysettings.h"
 #include "mainwin/frmMain.h"
 #include "model/testdata.h"
 #include "platform/gui/qtdialogs.h"
 #include "platform/settings.h"
 
-// Everything the running application holds: the data set, the settings store, the dialogs and the
-// main window, made once the application object exists.
+// Everything the running application holds, each piece once: the data set, the display settings, the
+// counter's port and its link on the system's serial line, the settings store, the dialogs and the main
+// window, made once the application object exists.
 class MainApplication {
 public:
     MainApplication();
 
     frmMain& window() { return window_; }
+    // The counter's port for this run only, instead of the one in the settings.
+    void setSessionDevice(const QString& device) { port_.sessionDevice = device; }
 
 private:
     TestData data_;
+    DisplaySettings display_;
+    PortSetting port_;
     IniSettings settings_;
     QtDialogs dialogs_;
+    CounterLink link_;
     frmMain window_;
 };

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
-#include "model/gridview.h"
+#include "commands/gridview.h"
 #include "platform/dialogs.h"
 
 namespace {

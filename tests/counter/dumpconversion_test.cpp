@@ -28,7 +28,7 @@ const std::string ControlLine = "GGT \x90\xa7\x8c\xe4\x94\xd4\x8d\x86  ";
 
 class DumpConversionTest : public testing::Test {
 protected:
-    ConversionResult convert(const std::string& dump) {
+    std::optional<Failure> convert(const std::string& dump) {
         writeBytes(dumpPath, dump);
         return ConvertDump(dumpPath, textPath);
     }
@@ -45,9 +45,7 @@ TEST_F(DumpConversionTest, WritesEachRecordWithItsReadingsTenToALineThenTheContr
         hex("01 07 52 45 31 0C 0000  0C00 0F00 1C00 E703 FFFF 0100 0500 0000 0000 0000  0000 0000");
     const std::string tenDrops = hex("02 59 08 01 01 0A 0200") + std::string(40, '0');
     const std::string noDrops = hex("03 00 00 01 01 00 E703");
-    const ConversionResult result = convert(dumpOf("03", twelveDrops + tenDrops + noDrops));
-    EXPECT_TRUE(result.ok) << result.message.toStdString();
-    EXPECT_EQ(result.records, 3);
+    EXPECT_FALSE(convert(dumpOf("03", twelveDrops + tenDrops + noDrops)));
     EXPECT_EQ(text(),
               "001 11/05 12:07 012 .0\r\n"
               "2.4 3.0 5.6 199.8 -0.2 0.2 1.0 0.0 0.0 0.0\r\n"
@@ -64,16 +62,14 @@ TEST_F(DumpConversionTest, WritesEachRecordWithItsReadingsTenToALineThenTheContr
 }
 
 TEST_F(DumpConversionTest, NoRecordsGiveTheControlLineAlone) {
-    const ConversionResult result = convert(dumpOf("00", ""));
-    EXPECT_TRUE(result.ok);
-    EXPECT_EQ(result.records, 0);
+    EXPECT_FALSE(convert(dumpOf("00", "")));
     EXPECT_EQ(text(), ControlLine + "000 0000\r\n");
 }
 
 TEST_F(DumpConversionTest, TakesUpTo128Records) {
     std::string records;
     for (int record = 1; record <= 128; ++record) records += hex("01 00 00 01 01 00 0000");
-    EXPECT_TRUE(convert(dumpOf("80", records)).ok);
+    EXPECT_FALSE(convert(dumpOf("80", records)));
     EXPECT_NE(text().find(ControlLine + "128 0000\r\n"), std::string::npos);
 }
 
@@ -92,15 +88,16 @@ TEST_F(DumpConversionTest, RefusesADamagedDumpAndLeavesTheTextAsItWas) {
     };
     writeBytes(textPath, "earlier");
     for (const auto& dump : refused) {
-        const ConversionResult result = convert(dump.dump);
-        EXPECT_FALSE(result.ok);
-        EXPECT_EQ(result.message.toStdString(), "ﾌｧｲﾙ" + dumpPath.toStdString() + dump.message);
+        const std::optional<Failure> refusal = convert(dump.dump);
+        ASSERT_TRUE(refusal);
+        EXPECT_EQ(refusal->kind, Failure::Kind::RefusedInput);
+        EXPECT_EQ(refusal->text.toStdString(), "ﾌｧｲﾙ" + dumpPath.toStdString() + dump.message);
         EXPECT_EQ(text(), "earlier");
     }
     EXPECT_EQ(entriesOf(folder.path()).size(), 2);
-    const ConversionResult missing = ConvertDump(folder.filePath(QStringLiteral("none.tmp")), textPath);
-    EXPECT_FALSE(missing.ok);
-    EXPECT_NE(missing.message.indexOf(QStringLiteral("none.tmp")), -1);
+    const std::optional<Failure> missing = ConvertDump(folder.filePath(QStringLiteral("none.tmp")), textPath);
+    EXPECT_EQ(missing.value().kind, Failure::Kind::Unreadable);
+    EXPECT_NE(missing.value().text.indexOf(QStringLiteral("none.tmp")), -1);
 }
 
 }  // namespace

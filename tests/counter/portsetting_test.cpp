@@ -41,13 +41,18 @@ TEST(PortSetting, RefusesTextsThatNameNoPort) {
         EXPECT_FALSE(PortSetting::parse(QString::fromUtf8(text), Devices)) << text;
 }
 
-TEST(PortSetting, ChosenDeviceIsThePortInForceUntilANumberIsChosen) {
-    EXPECT_EQ(str(PortSetting::shownText(2, QString(), Devices)), "2");
-    EXPECT_EQ(str(PortSetting::shownText(2, QStringLiteral("/dev/ttyUSB0"), Devices)),
-              "ttyUSB0 (FT232R USB UART)");
-    EXPECT_EQ(str(PortSetting::shownText(2, QStringLiteral("/dev/pts/7"), Devices)), "/dev/pts/7");
-    EXPECT_EQ(str(PortSetting::deviceInForce(2, QString())), "/dev/ttyS1");
-    EXPECT_EQ(str(PortSetting::deviceInForce(2, QStringLiteral("/dev/pts/7"))), "/dev/pts/7");
+TEST(PortSetting, TheDeviceOfTheRunWinsOverAChosenDeviceWhichWinsOverTheNumber) {
+    PortSetting port;
+    EXPECT_EQ(str(port.shownText(Devices)), "2");
+    EXPECT_EQ(str(port.deviceInForce()), "/dev/ttyS1");
+    port.CommDevice = QStringLiteral("/dev/ttyUSB0");
+    EXPECT_EQ(str(port.shownText(Devices)), "ttyUSB0 (FT232R USB UART)");
+    EXPECT_EQ(str(port.deviceInForce()), "/dev/ttyUSB0");
+    port.CommDevice = QStringLiteral("/dev/pts/7");
+    EXPECT_EQ(str(port.shownText(Devices)), "/dev/pts/7");
+    port.sessionDevice = QStringLiteral("/dev/pts/9");
+    EXPECT_EQ(str(port.deviceInForce()), "/dev/pts/9");
+    EXPECT_EQ(str(port.shownText(Devices)), "/dev/pts/7");
 }
 
 }  // namespace

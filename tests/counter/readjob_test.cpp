@@ -40,7 +40,7 @@ TEST(ReadJob, SavesTheBlocksTheCounterHeldAndErasesIt) {
     EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("k40txt.tmp"))));
 
     TestData data;
-    ASSERT_EQ(ReadDataFile(out, data).status, ReadResult::Status::Loaded);
+    ASSERT_FALSE(ReadDataFile(out, data).failure);
     EXPECT_EQ(data.BlockCount, 2);
     EXPECT_EQ(readings(data, 1), (std::vector<float>{0.2f, 0.5f, 1.1f, 2.1f, 3.3f}));
     EXPECT_EQ(readings(data, 2), (std::vector<float>{2.0f, 4.0f, 7.0f}));

@@ -11,6 +11,18 @@ std::string str(const QString& text) {
     return text.toStdString();
 }
 
+std::string status(const TransferProtocol& protocol) {
+    return str(TransferTexts::status(protocol.progress().step));
+}
+
+std::string percent(const TransferProtocol& protocol) {
+    return str(TransferTexts::percent(protocol.progress()).value_or(QStringLiteral("(none)")));
+}
+
+bool markFilled(const TransferProtocol& protocol) {
+    return TransferTexts::markFilled(protocol.progress()).value();
+}
+
 QByteArray digits(int chunk) {
     return QByteArray::number(100000 + chunk).repeated(6).left(32);
 }
@@ -38,19 +50,16 @@ TEST(TransferProtocol, FirstChunkNeedsThirtyThreeCharactersStartingWithA) {
     const auto start = protocol.startReceive();
     EXPECT_EQ(start.next, Next::Characters);
     EXPECT_TRUE(start.send.isEmpty());
-    EXPECT_EQ(str(protocol.screen().statusText),
-              "[待機中] --> ﾃﾗｺｶｳﾝﾀのﾛｰﾀﾘSWを[DATA DISPLAY]に回して下さい。");
-    EXPECT_EQ(str(protocol.screen().volumePanel), "volume : 960");
-    EXPECT_EQ(str(protocol.screen().rxCaption), "受信中");
-    EXPECT_TRUE(protocol.screen().stopEnabled);
+    EXPECT_EQ(status(protocol), "[待機中] --> ﾃﾗｺｶｳﾝﾀのﾛｰﾀﾘSWを[DATA DISPLAY]に回して下さい。");
+    EXPECT_EQ(protocol.progress().total, 960);
+    EXPECT_EQ(percent(protocol), "(none)");
 
     EXPECT_EQ(protocol.received("A" + digits(1).left(31)).next, Next::Same);
     EXPECT_EQ(protocol.received(digits(1).right(1)).next, Next::Tick);
     EXPECT_EQ(protocol.dump(), digits(1));
-    EXPECT_EQ(str(protocol.screen().countPanel), "count : 1");
-    EXPECT_EQ(str(protocol.screen().percentText), "% 受信");
-    EXPECT_EQ(protocol.screen().progressValue, 1);
-    EXPECT_EQ(str(protocol.screen().statusText), "[受信中] --> ﾃﾗｺｶｳﾝﾀからﾃﾞｰﾀを受信しています。");
+    EXPECT_EQ(protocol.progress().done, 1);
+    EXPECT_EQ(percent(protocol), "% 受信");
+    EXPECT_EQ(status(protocol), "[受信中] --> ﾃﾗｺｶｳﾝﾀからﾃﾞｰﾀを受信しています。");
 
     TransferProtocol refused;
     refused.startReceive();
@@ -65,12 +74,12 @@ TEST(TransferProtocol, ReceivesNineHundredSixtyChunksAndAcknowledgesTheLast) {
     receiveFirstChunk(protocol);
     EXPECT_EQ(protocol.tick().send, "A");
     protocol.received(digits(2));
-    EXPECT_EQ(str(protocol.screen().dataText), digits(2).toStdString());
-    EXPECT_EQ(str(protocol.screen().percentText), "% 受信");  // 2 of 960 rounds to 0
-    EXPECT_FALSE(protocol.screen().markFilled);
+    EXPECT_EQ(protocol.progress().chunk, digits(2));
+    EXPECT_EQ(percent(protocol), "% 受信");  // 2 of 960 rounds to 0
+    EXPECT_FALSE(markFilled(protocol));
     protocol.tick();
     protocol.received(digits(3));
-    EXPECT_TRUE(protocol.screen().markFilled);
+    EXPECT_TRUE(markFilled(protocol));
 
     TransferProtocol full;
     receiveFirstChunk(full);
@@ -80,15 +89,9 @@ TEST(TransferProtocol, ReceivesNineHundredSixtyChunksAndAcknowledgesTheLast) {
     EXPECT_TRUE(full.succeeded());
     EXPECT_EQ(full.dump().size(), 30720);
     EXPECT_EQ(full.dump().right(32), digits(960));
-    const TransferScreen& screen = full.screen();
-    EXPECT_EQ(str(screen.percentText), "100% 受信");
-    EXPECT_EQ(str(screen.countPanel), "count : 960");
-    EXPECT_EQ(screen.progressValue, 960);
-    EXPECT_EQ(str(screen.statusText), "[受信中] --> ﾃﾞｰﾀの読み込みが終了しました。");
-    EXPECT_EQ(str(screen.rxCaption), "受信開始");
-    EXPECT_FALSE(screen.rxEnabled);
-    EXPECT_FALSE(screen.stopEnabled);
-    EXPECT_TRUE(screen.txEnabled);
+    EXPECT_EQ(percent(full), "100% 受信");
+    EXPECT_EQ(full.progress().done, 960);
+    EXPECT_EQ(status(full), "[受信中] --> ﾃﾞｰﾀの読み込みが終了しました。");
 }
 
 TEST(TransferProtocol, StoresEverythingWaitingAsTheChunk) {
@@ -117,10 +120,9 @@ TEST(TransferProtocol, WritesTheImageOneByteForEachAcknowledgement) {
     const auto first = protocol.startWrite(image);
     EXPECT_EQ(first.send, image.left(1));
     EXPECT_EQ(first.next, Next::Characters);
-    EXPECT_EQ(str(protocol.screen().statusText), "[照合中] --> ﾃﾗｺｶｳﾝﾀのﾃﾞｰﾀと受信ﾃﾞｰﾀを照合しています。");
-    EXPECT_EQ(str(protocol.screen().txCaption), "送信中");
-    EXPECT_EQ(str(protocol.screen().percentText), "% 照合");
-    EXPECT_TRUE(protocol.screen().markFilled);
+    EXPECT_EQ(status(protocol), "[照合中] --> ﾃﾗｺｶｳﾝﾀのﾃﾞｰﾀと受信ﾃﾞｰﾀを照合しています。");
+    EXPECT_EQ(percent(protocol), "% 照合");
+    EXPECT_TRUE(markFilled(protocol));
 
     QByteArray sent = first.send;
     TransferProtocol::Reaction reaction;
@@ -128,28 +130,27 @@ TEST(TransferProtocol, WritesTheImageOneByteForEachAcknowledgement) {
         reaction = protocol.received("A");
         sent += reaction.send;
         if (i == 1) {
-            EXPECT_FALSE(protocol.screen().markFilled);
+            EXPECT_FALSE(markFilled(protocol));
         }
     }
     EXPECT_EQ(sent, image);
-    EXPECT_EQ(str(protocol.screen().percentText), "100% 照合");
-    EXPECT_EQ(protocol.screen().progressValue, 1023);
+    EXPECT_EQ(percent(protocol), "100% 照合");
+    EXPECT_EQ(protocol.progress().done, 1023);
     EXPECT_EQ(reaction.next, Next::Characters);
 
     const auto done = protocol.received("A");
     EXPECT_EQ(done.next, Next::Done);
     EXPECT_TRUE(done.send.isEmpty());
     EXPECT_TRUE(protocol.succeeded());
-    EXPECT_EQ(str(protocol.screen().statusText), "[通信完了] --> ﾃﾞｰﾀの通信が終了しました。");
-    EXPECT_EQ(str(protocol.screen().txCaption), "送信開始");
-    EXPECT_FALSE(protocol.screen().txEnabled);
+    EXPECT_EQ(status(protocol), "[通信完了] --> ﾃﾞｰﾀの通信が終了しました。");
+    EXPECT_EQ(percent(protocol), "100% 照合");
 }
 
 TEST(TransferProtocol, ReadyAndAcknowledgementMustBeTheWholeText) {
     const QByteArray image(1024, 'x');
     TransferProtocol ready;
     ready.startWrite(image);
-    EXPECT_EQ(str(ready.screen().dataText), "ACK wait");
+    EXPECT_EQ(status(ready), "ACK wait");
     EXPECT_EQ(ready.received("SS").next, Next::Done);
     EXPECT_EQ(ready.failure()->kind, Kind::WrongReady);
 
@@ -164,14 +165,13 @@ TEST(TransferProtocol, ReadyAndAcknowledgementMustBeTheWholeText) {
     EXPECT_EQ(acknowledgement.failure()->received, "AA");
 }
 
-TEST(TransferProtocol, AbortEndsAnyWaitAndResetsTheButtons) {
+TEST(TransferProtocol, AbortEndsAnyWait) {
     const TransferFailure stop{Kind::Stopped, {}, {}};
     TransferProtocol waitingForFirst;
     waitingForFirst.startReceive();
     EXPECT_EQ(waitingForFirst.abort(stop).next, Next::Done);
     EXPECT_EQ(waitingForFirst.failure()->kind, Kind::Stopped);
-    EXPECT_EQ(str(waitingForFirst.screen().rxCaption), "受信開始");
-    EXPECT_FALSE(waitingForFirst.screen().stopEnabled);
+    EXPECT_FALSE(waitingForFirst.running());
 
     TransferProtocol pausing;
     receiveFirstChunk(pausing);
@@ -182,7 +182,6 @@ TEST(TransferProtocol, AbortEndsAnyWaitAndResetsTheButtons) {
     writing.startWrite(QByteArray(1024, 'x'));
     writing.received("S");
     EXPECT_EQ(writing.abort(stop).next, Next::Done);
-    EXPECT_EQ(str(writing.screen().txCaption), "送信開始");
     EXPECT_TRUE(writing.received("A").send.isEmpty());
 
     TransferProtocol idle;

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "counter/transferdriver.h"
+#include "counter/counterlink.h"
 #include "emulatorprocess.h"
 #include "platform/serial/qtserialline.h"
 
@@ -15,17 +15,17 @@ namespace {
 
 using namespace std::chrono_literals;
 
-TEST(TransferDriver, QuittingTheApplicationEndsAPhaseAsStoppedNeverAsCompleted) {
+TEST(CounterLink, QuittingTheApplicationEndsAPhaseAsStoppedNeverAsCompleted) {
     QTemporaryDir folder;
     EmulatorProcess emulator({QStringLiteral("--silent-after-chunks"), QStringLiteral("1")});
-    QtSerialLine line;
-    ASSERT_FALSE(line.open(emulator.device()));
-    TransferDriver driver(line);
+    CounterLink link(std::make_unique<QtSerialLine>());
     QTimer::singleShot(200ms, [] { QCoreApplication::exit(0); });
     const QString dump = folder.filePath(QStringLiteral("k40read.tmp"));
-    EXPECT_FALSE(driver.receive(0, dump));
-    ASSERT_TRUE(driver.failure());
-    EXPECT_EQ(driver.failure()->kind, TransferFailure::Kind::Stopped);
+    const CounterLink::Outcome outcome =
+        link.read(emulator.device(), K40Parameters::forRead(2), dump, [] { return true; });
+    ASSERT_TRUE(outcome.failure);
+    EXPECT_EQ(outcome.failure->kind, TransferFailure::Kind::Stopped);
+    EXPECT_FALSE(outcome.received);
     EXPECT_FALSE(QFile::exists(dump));
 }
 

@@ -68,7 +68,7 @@ TEST_F(ReadDataFileTest, ExtendedLayoutLoadsEveryBlockAndReplacesTheEarlierData)
         "\" 1.235\",\" .5\",\" 3\",\" 4\",\" 5\",\" 6\",\" 7\",\" 8\",\" 9\",\" 10\"\r\n"
         "\" 11\",\" 12.5\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\"-.5\"\r\n"
         "2,\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"25cm\",0\r\n");
-    EXPECT_EQ(result.status, ReadResult::Status::Loaded);
+    EXPECT_FALSE(result.failure);
     EXPECT_FALSE(result.damaged || result.tooLarge);
     EXPECT_EQ(data.ExtFormat, 1);
     EXPECT_EQ(data.MaxDrops, 500);
@@ -94,7 +94,7 @@ TEST_F(ReadDataFileTest, OlderLayoutHas240ValuesAndCountsTheLeadingNonZeroReadin
     bytes += "\"1\",\"2\",\"\",\"0.35\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
     for (int line = 2; line <= 24; ++line) bytes += "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
     const ReadResult result = read(bytes);
-    EXPECT_EQ(result.status, ReadResult::Status::Loaded);
+    EXPECT_FALSE(result.failure);
     EXPECT_FALSE(result.damaged);
     EXPECT_EQ(data.ExtFormat, 0);
     EXPECT_EQ(data.MaxDrops, 240);
@@ -109,7 +109,7 @@ TEST_F(ReadDataFileTest, FileWithoutTheExactSignatureIsRefusedAndChangesNothing)
     for (const char* bytes :
          {"\"korvandel\",1,\"EXT\"\r\n1,", "\" KORVANDEL\",1,\"EXT\"\r\n", "", "KORVANDELX"}) {
         holdEarlierData();
-        EXPECT_EQ(read(bytes).status, ReadResult::Status::Refused) << bytes;
+        EXPECT_EQ(read(bytes).failure.value().kind, Failure::Kind::RefusedInput) << bytes;
         expectEarlierData();
     }
 }
@@ -117,9 +117,11 @@ TEST_F(ReadDataFileTest, FileWithoutTheExactSignatureIsRefusedAndChangesNothing)
 TEST_F(ReadDataFileTest, FileThatCannotBeReadChangesNothing) {
     holdEarlierData();
     const ReadResult missing = ReadDataFile(folder.filePath("missing.txt"), data);
-    EXPECT_EQ(missing.status, ReadResult::Status::Unreadable);
-    EXPECT_EQ(missing.reason, QStringLiteral("No such file or directory"));
-    EXPECT_EQ(ReadDataFile(folder.path(), data).status, ReadResult::Status::Unreadable);
+    EXPECT_EQ(missing.failure.value().kind, Failure::Kind::Unreadable);
+    EXPECT_TRUE(missing.failure.value().text.endsWith(QStringLiteral("(No such file or directory)")));
+    const ReadResult folderRead = ReadDataFile(folder.path(), data);
+    EXPECT_EQ(folderRead.failure.value().kind, Failure::Kind::Unreadable);
+    EXPECT_TRUE(folderRead.failure.value().text.endsWith(QStringLiteral("(Is a directory)")));
     expectEarlierData();
 }
 
@@ -127,7 +129,7 @@ TEST_F(ReadDataFileTest, DamagedFileLoadsAsFarAsItCanBeReadAndSaysSo) {
     // Ends in the middle of block 1's readings; block 2 never comes.
     ReadResult result =
         read("\"KORVANDEL\",2,\"EXT\"\r\n1," + EmptyHeaderTexts + ",12\r\n\" 1\",\" 2\",\" 3\"");
-    EXPECT_EQ(result.status, ReadResult::Status::Loaded);
+    EXPECT_FALSE(result.failure);
     EXPECT_TRUE(result.damaged);
     EXPECT_EQ(data.BlockCount, 2);
     EXPECT_EQ(data.DropCount[1], 12);
@@ -144,7 +146,7 @@ TEST_F(ReadDataFileTest, DamagedFileLoadsAsFarAsItCanBeReadAndSaysSo) {
     };
     for (const char* bytes : damages) {
         result = read(bytes);
-        EXPECT_EQ(result.status, ReadResult::Status::Loaded) << bytes;
+        EXPECT_FALSE(result.failure) << bytes;
         EXPECT_TRUE(result.damaged) << bytes;
         EXPECT_EQ(data.BlockCount, 1) << bytes;
         EXPECT_EQ(data.DropCount[1], bytes == damages[3] ? 1 : 0) << bytes;
@@ -158,7 +160,7 @@ TEST_F(ReadDataFileTest, MoreBlocksOrDropsThanTheDataSetHoldsLoadsTheFirstAndSay
     for (int block = 2; block <= 101; ++block)
         bytes += "2," + EmptyHeaderTexts + ",1\r\n\" 9\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
     const ReadResult result = read(bytes);
-    EXPECT_EQ(result.status, ReadResult::Status::Loaded);
+    EXPECT_FALSE(result.failure);
     EXPECT_TRUE(result.tooLarge);
     EXPECT_FALSE(result.damaged);
     EXPECT_EQ(data.BlockCount, 100);

@@ -48,9 +48,9 @@ TEST(WriteDataFile, WritesTheExtendedLayoutByteForByte) {
 TEST(WriteDataFile, ReadsBackWithThreeDecimalsAndBlocksNumberedInFileOrder) {
     QTemporaryDir folder;
     const QString path = folder.filePath("data.txt");
-    ASSERT_EQ(WriteDataFile(path, threeBlocks()), std::nullopt);
+    ASSERT_FALSE(WriteDataFile(path, threeBlocks()));
     TestData data;
-    ASSERT_EQ(ReadDataFile(path, data).status, ReadResult::Status::Loaded);
+    ASSERT_FALSE(ReadDataFile(path, data).failure);
     EXPECT_EQ(data.ExtFormat, 1);
     EXPECT_EQ(data.Measure[2][1], 1.235f);
     EXPECT_EQ(data.Measure[2][5], 0.35f);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "diagram/displaysettings.h"
 #include "diagram/softnessdiagram.h"
 #include "model/testdata.h"
 #include "platform/eventpump.h"
@@ -99,7 +100,7 @@ TEST(DiagramImages, TestFormDiagram) {
     const TestData data = sampleData();
     NoProgress progress;
     render("test-form", 11906, 16838, 150, [&](PainterSurface& printer) {
-        PrintFormDiagram(printer, data, progress);
+        PrintFormDiagram(printer, data, DisplaySettings(), progress);
         EXPECT_EQ(QFontInfo(QFont(printer.fontName())).family().toStdString(), "IPAMincho");
     });
 }

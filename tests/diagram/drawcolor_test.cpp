@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "diagram/displaysettings.h"
 #include "diagram/drawcolor.h"
 #include "diagram/softnessclass.h"
-#include "model/testdata.h"
 #include "support/recordingsurface.h"
 
 namespace {
@@ -37,9 +37,9 @@ TEST(DrawColor, SoftnessIsJudgedRoundedToOneDecimal) {
 }
 
 TEST(DrawColor, GroupingsPickTheirSetEntries) {
-    const TestData data;
+    const DisplaySettings display;
     const auto color = [&](FillGrouping grouping, double softness) {
-        return fillColor(data, grouping, 1, softness);
+        return fillColor(display, grouping, 1, softness);
     };
     // Five colours: the classes.
     EXPECT_EQ(color(FillGrouping::FiveColors, 0.7), 255);
@@ -62,13 +62,13 @@ TEST(DrawColor, GroupingsPickTheirSetEntries) {
 }
 
 TEST(DrawColor, MonoColChoosesTheSet) {
-    TestData data;
-    data.Mono[2] = 0x123456;
-    EXPECT_EQ(fillColor(data, FillGrouping::FiveColors, 0, 0.3), 14737632);
-    EXPECT_EQ(fillColor(data, FillGrouping::FiveColors, 0, 0.9), 0x123456);
-    EXPECT_EQ(fillColor(data, FillGrouping::FiveColors, 0, 4.5), 0);
-    EXPECT_EQ(fillColor(data, FillGrouping::FiveColors, 2, 0.3), std::nullopt);
-    EXPECT_EQ(fillColor(data, FillGrouping::None, 1, 0.3), std::nullopt);
+    DisplaySettings display;
+    display.Mono[2] = 0x123456;
+    EXPECT_EQ(fillColor(display, FillGrouping::FiveColors, 0, 0.3), 14737632);
+    EXPECT_EQ(fillColor(display, FillGrouping::FiveColors, 0, 0.9), 0x123456);
+    EXPECT_EQ(fillColor(display, FillGrouping::FiveColors, 0, 4.5), 0);
+    EXPECT_EQ(fillColor(display, FillGrouping::FiveColors, 2, 0.3), std::nullopt);
+    EXPECT_EQ(fillColor(display, FillGrouping::None, 1, 0.3), std::nullopt);
 
     EXPECT_EQ(MonoColOf(true, true), 0);
     EXPECT_EQ(MonoColOf(false, true), 1);
@@ -87,14 +87,14 @@ TEST(DrawColor, BoxesAreReadFiveThenThreeThenTwo) {
 }
 
 TEST(DrawColor, WithoutAGroupingTheSurfaceKeepsItsColour) {
-    const TestData data;
+    const DisplaySettings display;
     RecordingSurface surface(1000, 1000);
     surface.setDrawColor(0x00AA00);
-    SetDrawColor(surface, data, FillGrouping::None, 1, 0.3);
+    SetDrawColor(surface, display, FillGrouping::None, 1, 0.3);
     EXPECT_EQ(surface.drawColor(), 0x00AA00);
-    SetDrawColor(surface, data, FillGrouping::FiveColors, -1, 0.3);
+    SetDrawColor(surface, display, FillGrouping::FiveColors, -1, 0.3);
     EXPECT_EQ(surface.drawColor(), 0x00AA00);
-    SetDrawColor(surface, data, FillGrouping::TwoColors, 1, 0.9);
+    SetDrawColor(surface, display, FillGrouping::TwoColors, 1, 0.9);
     EXPECT_EQ(surface.drawColor(), 65535);
 }
 

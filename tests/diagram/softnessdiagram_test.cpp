@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "diagram/diagramlayout.h"
+#include "diagram/displaysettings.h"
 #include "diagram/softnessdiagram.h"
 #include "model/testdata.h"
 #include "platform/eventpump.h"
 #include "platform/progresssink.h"
+#include "print/printprogress.h"
 #include "support/recordingsurface.h"
 
 namespace {
@@ -146,7 +148,7 @@ TEST(SoftnessDiagramOutline, DropCountBeyondTheStoredDropsDrawsOnlyThose) {
     data.DropCount[1] = 600;
     RecordedProgress progress;
     RecordingSurface form(11000, 16000);
-    PrintFormDiagram(form, data, progress);
+    PrintFormDiagram(form, data, DisplaySettings(), progress);
     EXPECT_EQ(progress.values.back(), TestData::DropSlots - 1);
     EXPECT_EQ(outlineOf(form, testFormLayout()).size(), 2u * (TestData::DropSlots - 1) + 1);
 }
@@ -253,7 +255,7 @@ TEST(SoftnessDiagramLabels, SheetSlotsInTheirFrames) {
 TEST(SoftnessDiagramLabels, TestFormInItsFrame) {
     RecordedProgress progress;
     RecordingSurface printer(11000, 16000, "Arial", 10);
-    PrintFormDiagram(printer, blockWith({}), progress);
+    PrintFormDiagram(printer, blockWith({}), DisplaySettings(), progress);
     expectFrameAndAxis(printer.lines(), QRectF(QPointF(800, 4000), QPointF(6000, 15000)), {1550, 4750}, 5250);
     const std::vector<QPointF> titles = {{2500, 4150}, {850, 8000}, {850, 8500}, {810, 9000}};
     expectLabels(printer, {1550, 4750, 5250, 14250, 150, 280, 500, "ＭＳ 明朝", 11, 8}, titles,
@@ -281,10 +283,11 @@ TEST(SoftnessDiagramPrinting, MarksFollowTheMarksBoxOnSheetsAndGgtModeOnForms) {
     EXPECT_FALSE(sheet(false));
 
     const auto form = [&](qint16 GGTMode, qint16 ShowMarks) {
-        data.GGTMode = GGTMode;
-        data.ShowMarks = ShowMarks;
+        DisplaySettings display;
+        display.GGTMode = GGTMode;
+        display.ShowMarks = ShowMarks;
         RecordingSurface printer(11000, 16000);
-        PrintFormDiagram(printer, data, progress);
+        PrintFormDiagram(printer, data, display, progress);
         EXPECT_EQ(printer.fontName(), QString("ＭＳ 明朝"));
         EXPECT_EQ(printer.lineWidth(), 1);
         return printsMarks(printer);
@@ -294,19 +297,21 @@ TEST(SoftnessDiagramPrinting, MarksFollowTheMarksBoxOnSheetsAndGgtModeOnForms) {
     EXPECT_FALSE(form(-1, 0));
 }
 
-TEST(SoftnessDiagramPrinting, ProgressContinuesFromProgressBaseAndEventsRunBeforeTheDrops) {
-    TestData data = blockWith({0.5f, 1.0f, 1.8f});
-    data.ProgressBase = 7;
-    RecordedProgress progress;
+TEST(SoftnessDiagramPrinting, ProgressRunsOnAcrossThePassesOfAPrintJobAndEventsRunBeforeTheDrops) {
+    const TestData data = blockWith({0.5f, 1.0f, 1.8f});
+    RecordedProgress bar;
+    PrintProgress job(bar);
     RecordingSurface printer(16000, 11500);
     RecordedEvents events(printer);
-    DrawGraphGGT(printer, data, 1, false, progress, events);
-    EXPECT_EQ(progress.values, (std::vector<int>{8, 9, 10}));
-    EXPECT_EQ(events.atOp, (std::vector<size_t>{6}));  // after the frame and the axes
+    DrawGraphGGT(printer, data, 1, false, job, events);
+    job.ProgressBase = 3;
+    DrawGraphGGT(printer, data, 1, false, job, events);
+    EXPECT_EQ(bar.values, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(events.atOp.front(), 6u);  // after the frame and the axes
 
     RecordedProgress formProgress;
     RecordingSurface form(11000, 16000);
-    PrintFormDiagram(form, blockWith({98.0f, 101.0f, 102.0f}), formProgress);
+    PrintFormDiagram(form, blockWith({98.0f, 101.0f, 102.0f}), DisplaySettings(), formProgress);
     EXPECT_EQ(formProgress.values, (std::vector<int>{1, 2}));  // nothing after the clipped drop
     for (const DrawnOp& op : outlineOf(form, testFormLayout())) EXPECT_EQ(op.lineWidth, 3);
 }

@@ -114,7 +114,7 @@ TEST_F(BlockCommandsTest, InsertingOpensAnEmptyRowThatHoldsTheReadingAbove) {
     press(Qt::Key_Return);
     EXPECT_EQ(readings(), (std::vector<float>{1.0f, 2.0f, 3.0f}));
     EXPECT_EQ(cell(3, 2), "1.0");
-    EXPECT_EQ(data.InsertMode, 0);
+    EXPECT_EQ(window.commands().entry.InsertMode(), 0);
 }
 
 TEST_F(BlockCommandsTest, NoDropIsInsertedIntoAFullBlock) {

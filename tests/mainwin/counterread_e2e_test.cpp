@@ -48,7 +48,7 @@ TEST_F(CounterReadEndToEnd, ReadsTheCounterIntoBlocksKeepsItsRecordsAndSavesTheD
     const QString points = writePoints();
     const QString image = folder.filePath(QStringLiteral("image.bin"));
     EmulatorProcess emulator({QStringLiteral("--points"), points, QStringLiteral("--save"), image});
-    window.setSessionDevice(emulator.device());
+    port.sessionDevice = emulator.device();
 
     child<QLineEdit>("Text調査名")->setText(QStringLiteral("河川敷"));
     child<QLineEdit>("Text試験者名")->setText(QStringLiteral("佐藤"));
@@ -89,7 +89,7 @@ TEST_F(CounterReadEndToEnd, ReadsTheCounterIntoBlocksKeepsItsRecordsAndSavesTheD
 TEST_F(CounterReadEndToEnd, AWritePhaseThatFailsStillImportsWhatWasReceived) {
     EmulatorProcess emulator(
         {QStringLiteral("--points"), writePoints(), QStringLiteral("--wrong-ack-at"), QStringLiteral("5")});
-    window.setSessionDevice(emulator.device());
+    port.sessionDevice = emulator.device();
     expectTheQuestionsBeforeTheTransfer();
     dialogs.expect(EraseQuestion, Answer::Yes);
     dialogs.expect(QStringLiteral("ﾃﾗｺｶｳﾝﾀから予期しない応答があったため、通信を中断しました。\n受信: B"));

@@ -112,16 +112,20 @@ TEST(MainWindowSettings, FirstStartGivesTheDefaultsAndBadValuesCountAsMissing) {
     IniSettings settings(path);
     ScriptedDialogs dialogs;
     TestData data;
-    frmMain window(data, dialogs, settings);
-    EXPECT_EQ(data.Color, (std::array<qint32, 6>{0, 255, 123, 33023, 65280, 16776960}));
-    EXPECT_EQ(data.Mono, (std::array<qint32, 6>{0, 14737632, 12632256, 8421504, 4210752, 0}));
-    EXPECT_EQ(data.CommPort, 3);
+    DisplaySettings display;
+    PortSetting port;
+    CounterLink link(std::make_unique<QtSerialLine>());
+    frmMain window({data, display, port, link, dialogs, settings});
+    EXPECT_EQ(display.Color, (std::array<qint32, 6>{0, 255, 123, 33023, 65280, 16776960}));
+    EXPECT_EQ(display.Mono, (std::array<qint32, 6>{0, 14737632, 12632256, 8421504, 4210752, 0}));
+    EXPECT_EQ(port.CommPort, 3);
 
     IniSettings empty(folder.filePath(QStringLiteral("none.ini")));
-    TestData fresh;
-    frmMain first(fresh, dialogs, empty);
-    EXPECT_EQ(fresh.Color, TestData::DefaultColor);
-    EXPECT_EQ(fresh.CommPort, 2);
+    DisplaySettings fresh;
+    PortSetting freshPort;
+    frmMain first({data, fresh, freshPort, link, dialogs, empty});
+    EXPECT_EQ(fresh.Color, DisplaySettings::DefaultColor);
+    EXPECT_EQ(freshPort.CommPort, 2);
 }
 
 TEST_F(MainWindowTest, ClosingWritesTheSettingsUnlessMinimised) {
@@ -131,7 +135,7 @@ TEST_F(MainWindowTest, ClosingWritesTheSettingsUnlessMinimised) {
     EXPECT_TRUE(settings.value(QStringLiteral("MainLeft")).isEmpty());
 
     window.showNormal();
-    data.Color[1] = 4242;
+    display.Color[1] = 4242;
     window.close();
     EXPECT_EQ(settings.value(QStringLiteral("Color1")).toStdString(), "4242");
     EXPECT_EQ(settings.value(QStringLiteral("Mono5")).toStdString(), "0");

@@ -10,16 +10,21 @@
 #include <initializer_list>
 #include <memory>
 
+#include "counter/counterlink.h"
+#include "counter/portsetting.h"
+#include "diagram/displaysettings.h"
 #include "mainwin/dropgrid.h"
 #include "mainwin/frmMain.h"
 #include "model/testdata.h"
+#include "platform/serial/qtserialline.h"
 #include "platform/settings.h"
 #include "support/scripteddialogs.h"
 
-// The main window, shown and active, over a fresh data set, scripted dialogs and an empty settings file.
+// The main window, shown and active, over a fresh data set, scripted dialogs, an empty settings file
+// and a counter link on the system's serial line.
 class MainWindowTest : public testing::Test {
 protected:
-    MainWindowTest() : settings(settingsPath()), window(data, dialogs, settings) {
+    MainWindowTest() : settings(settingsPath()), window({data, display, port, link, dialogs, settings}) {
         window.show();
         QApplication::setActiveWindow(&window);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -35,8 +40,8 @@ protected:
         data.BlockCount = std::max<qint16>(data.BlockCount, static_cast<qint16>(block));
     }
     void showFirstBlock() {
-        window.blocks().DispData(1);
-        window.entry().RefreshGrid();
+        window.commands().blocks.DispData(1);
+        window.commands().entry.RefreshGrid();
     }
 
     DropGrid& grid() { return window.grid(); }
@@ -72,6 +77,9 @@ protected:
 
     QTemporaryDir folder;
     TestData data;
+    DisplaySettings display;
+    PortSetting port;
+    CounterLink link{std::make_unique<QtSerialLine>()};
     ScriptedDialogs dialogs;
     IniSettings settings;
     frmMain window;

@@ -4,7 +4,7 @@
 #include <array>
 #include <functional>
 
-#include "model/gridview.h"
+#include "commands/gridview.h"
 #include "model/testdata.h"
 
 // An in-memory drop grid and editor. Like the real grid it commits an open edit (calls `commit`) when
@@ -31,14 +31,12 @@ public:
     void focusGrid() override;
     void scrollHome() override {}
     void letEventsRun() override {}
-    void redrawDiagram() override { ++redraws; }
 
     // Moves the current cell as a click or arrow key would.
     void select(int row, int column = 1);
 
     std::function<void()> commit;
     bool gridVisible = true;
-    int redraws = 0;
 
 private:
     void aboutToLeaveCell();

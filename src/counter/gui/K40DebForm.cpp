@@ -1,24 +1,21 @@
 #include "counter/gui/K40DebForm.h"
 
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTime>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "counter/counterlink.h"
 #include "counter/dumpconversion.h"
-#include "counter/gui/K40DevSubForm.h"
-#include "counter/portopenmessage.h"
 #include "counter/readdump.h"
-#include "counter/systemareaimage.h"
 #include "model/format.h"
 #include "platform/dialogs.h"
-#include "platform/serialline.h"
 #include "platform/twips.h"
 
 namespace {
@@ -31,14 +28,9 @@ QPushButton* button(const char* name, const QString& caption) {
 
 }  // namespace
 
-K40DebForm::K40DebForm(Dialogs& dialogs, std::unique_ptr<SerialLine> line, const QString& device,
-                       std::chrono::milliseconds timeLimit, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      dialogs_(dialogs),
-      line_(std::move(line)),
-      device_(device),
-      driver_(*line_, timeLimit),
-      progress_(new K40DevSubForm(this)) {
+K40DebForm::K40DebForm(CounterLink& link, Dialogs& dialogs, const K40Parameters& parameters,
+                       const QString& device, QWidget* parent)
+    : QWidget(parent, Qt::Window), link_(link), dialogs_(dialogs), parameters_(parameters), device_(device) {
     setObjectName(QStringLiteral("K40DebForm"));
     setWindowTitle(QStringLiteral("ﾃﾗｺｶｳﾝﾀ K-40通信用ﾃﾞﾊﾞｯｶｰ"));
 
@@ -50,16 +42,16 @@ K40DebForm::K40DebForm(Dialogs& dialogs, std::unique_ptr<SerialLine> line, const
     TxBtn_->setEnabled(false);
     StopBtn_->setEnabled(false);
     connect(RxBtn_, &QPushButton::clicked, this, [this] {
-        if (!driver_.running()) receivePhase();
+        if (!link_.running()) receivePhase();
     });
     connect(TxBtn_, &QPushButton::clicked, this, [this] {
-        if (!driver_.running()) writePhase();
+        if (!link_.running()) writePhase();
     });
     connect(TxtCalcBtn, &QPushButton::clicked, this, [this] { TxtCalcBtn_Click(); });
-    connect(StopBtn_, &QPushButton::clicked, this, [this] { driver_.stop(); });
+    connect(StopBtn_, &QPushButton::clicked, this, [this] { link_.stop(); });
     connect(ExitBtn, &QPushButton::clicked, this, [this] {
-        if (driver_.running())
-            driver_.stop();
+        if (link_.running())
+            link_.stop();
         else
             unload();
     });
@@ -106,76 +98,60 @@ K40DebForm::K40DebForm(Dialogs& dialogs, std::unique_ptr<SerialLine> line, const
     layout->addWidget(StatusBar1);
     resize(Twips::toPixels(8400), Twips::toPixels(3600));
 
-    driver_.shown = [this](const TransferScreen& screen) { showScreen(screen); };
-    progress_->stopRunningTransfer = [this] {
-        if (!driver_.running()) return false;
-        driver_.stop();
-        return true;
-    };
-}
-
-K40DebForm::~K40DebForm() = default;
-
-void K40DebForm::setParameters(int h1, int h2, int h3, int h4, int h5, int h6) {
-    parameters_ = K40Parameters::forCall(h1, h2, h3, h4, h5, h6);
+    connect(&link_, &CounterLink::progressed, this, &K40DebForm::showProgress);
 }
 
 bool K40DebForm::load() {
     const std::array<int, 6> arguments{parameters_.K40DRV_H1, parameters_.K40DRV_H2, parameters_.K40DRV_H3,
                                        parameters_.K40DRV_H4, parameters_.K40DRV_H5, parameters_.K40DRV_H6};
     for (size_t i = 0; i < Hiki_.size(); ++i) Hiki_[i]->setText(Format::number(arguments[i], "0"));
-    if (parameters_.K40DRV_H6 != K40Parameters::DebugMode) progress_->show();
-    if (const auto failure = line_->open(device_)) {
-        parameters_.K40DRV_H7 = K40Parameters::Failed;
-        dialogs_.detailedMessage(PortOpenMessage::text(), PortOpenMessage::detail(device_, *failure),
-                                 Buttons::Ok);
-        unload();
-        return false;
-    }
-    return true;
+    if (link_.open(device_)) return true;
+    parameters_.K40DRV_H7 = K40Parameters::Failed;
+    dialogs_.detailedMessage(link_.failure()->windowText(), link_.failure()->windowDetail(), Buttons::Ok);
+    unload();
+    return false;
 }
 
 // Turns the received memory into the text of its records, k40txt.tmp.
 void K40DebForm::TxtCalcBtn_Click() {
-    const ConversionResult conversion = ConvertDump(ReadDump::fileName(), CounterText::fileName());
-    if (!conversion.ok) dialogs_.message(conversion.message, Buttons::Ok);
+    if (const std::optional<Failure> failure = ConvertDump(ReadDump::fileName(), CounterText::fileName()))
+        dialogs_.message(failure->text, Buttons::Ok);
 }
 
 bool K40DebForm::receivePhase() {
-    return ended(driver_.receive(parameters_.K40DRV_H8, ReadDump::fileName()));
+    return ended(link_.receive(parameters_, ReadDump::fileName()));
 }
 
 bool K40DebForm::writePhase() {
-    const QByteArray image = SystemArea::image(QDateTime::currentDateTime(), parameters_.parameterBytes());
-    if (!driver_.write(image)) return ended(false);
+    if (!link_.write(parameters_)) return ended(false);
     parameters_.K40DRV_H7 = K40Parameters::Written;
     return true;
 }
 
-// After a failed or stopped phase nothing more is sent: the port closes before the operator is told.
+// A failed or stopped phase has closed the port before the operator is told.
 bool K40DebForm::ended(bool completed) {
     if (completed) return true;
     parameters_.K40DRV_H7 = K40Parameters::Failed;
-    line_->close();
-    dialogs_.message(driver_.failure()->windowText(), Buttons::Ok);
+    RxBtn_->setText(QStringLiteral("受信開始"));
+    TxBtn_->setText(QStringLiteral("送信開始"));
+    StopBtn_->setEnabled(false);
+    dialogs_.message(link_.failure()->windowText(), Buttons::Ok);
     unload();
     return false;
 }
 
 void K40DebForm::unload() {
-    progress_->close();
-    line_->close();
+    link_.close();
     close();
 }
 
 void K40DebForm::closeEvent(QCloseEvent* event) {
-    if (driver_.running()) {
-        driver_.stop();
+    if (link_.running()) {
+        link_.stop();
         event->ignore();
         return;
     }
-    progress_->close();
-    line_->close();
+    link_.close();
     QWidget::closeEvent(event);
 }
 
@@ -190,16 +166,34 @@ void K40DebForm::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
 }
 
-void K40DebForm::showScreen(const TransferScreen& screen) {
-    Text_Data_->setText(screen.dataText);
-    RxBtn_->setText(screen.rxCaption);
-    RxBtn_->setEnabled(screen.rxEnabled);
-    TxBtn_->setText(screen.txCaption);
-    TxBtn_->setEnabled(screen.txEnabled);
-    StopBtn_->setEnabled(screen.stopEnabled);
-    panels_[1]->setText(screen.volumePanel);
-    panels_[2]->setText(screen.countPanel);
-    progress_->showScreen(screen);
+// The text box shows the status, or the chunk just received; the buttons follow the phases.
+void K40DebForm::showProgress(const TransferProgress& progress) {
+    using Step = TransferProgress::Step;
+    const bool chunk = progress.step == Step::Receiving && progress.done > 1;
+    Text_Data_->setText(chunk ? QString::fromLatin1(progress.chunk) : TransferTexts::status(progress.step));
+    const QString count = QStringLiteral("count : ") + Format::number(progress.done, "0");
+    switch (progress.step) {
+        case Step::WaitingForCounter:
+            RxBtn_->setText(QStringLiteral("受信中"));
+            StopBtn_->setEnabled(true);
+            panels_[1]->setText(QStringLiteral("volume : ") + Format::number(progress.total, "0"));
+            break;
+        case Step::Receiving: panels_[2]->setText(count); break;
+        case Step::Received:
+            panels_[2]->setText(count);
+            RxBtn_->setText(QStringLiteral("受信開始"));
+            RxBtn_->setEnabled(false);
+            StopBtn_->setEnabled(false);
+            TxBtn_->setEnabled(true);
+            break;
+        case Step::WaitingForReady: TxBtn_->setText(QStringLiteral("送信中")); break;
+        case Step::Completed:
+            TxBtn_->setText(QStringLiteral("送信開始"));
+            TxBtn_->setEnabled(false);
+            break;
+        case Step::Idle:
+        case Step::Verifying: break;
+    }
 }
 
 void K40DebForm::showClock() {

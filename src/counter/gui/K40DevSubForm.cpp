@@ -7,10 +7,10 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-#include "counter/transferscreen.h"
+#include "counter/counterlink.h"
 #include "platform/gui/windowplacement.h"
 
-K40DevSubForm::K40DevSubForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+K40DevSubForm::K40DevSubForm(CounterLink& link, QWidget* parent) : QWidget(parent, Qt::Window), link_(link) {
     setObjectName(QStringLiteral("K40DevSubForm"));
     setWindowTitle(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･通信状況"));
     Text1_ = new QLineEdit;
@@ -37,16 +37,21 @@ K40DevSubForm::K40DevSubForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(Text1_);
     layout->addLayout(progress);
     placeWindowFrame(*this, 2000, 3200, 7200, 1500);
+    connect(&link_, &CounterLink::progressed, this, &K40DevSubForm::showProgress);
 }
 
-void K40DevSubForm::showScreen(const TransferScreen& screen) {
-    Text1_->setText(screen.statusText);
-    Text2_->setText(screen.percentText);
-    ProgressBar1_->setMaximum(screen.progressMaximum);
-    ProgressBar1_->setValue(screen.progressValue);
-    Label1_->setText(screen.markFilled ? QStringLiteral("●") : QStringLiteral("○"));
+void K40DevSubForm::showProgress(const TransferProgress& progress) {
+    if (const QString status = TransferTexts::status(progress.step); !status.isEmpty())
+        Text1_->setText(status);
+    if (const std::optional<QString> percent = TransferTexts::percent(progress)) Text2_->setText(*percent);
+    ProgressBar1_->setMaximum(progress.total);
+    ProgressBar1_->setValue(progress.done);
+    if (const std::optional<bool> filled = TransferTexts::markFilled(progress))
+        Label1_->setText(*filled ? QStringLiteral("●") : QStringLiteral("○"));
 }
 
 void K40DevSubForm::closeEvent(QCloseEvent* event) {
-    if (stopRunningTransfer && stopRunningTransfer()) event->ignore();
+    if (!link_.running()) return;
+    link_.stop();
+    event->ignore();
 }

@@ -1,31 +1,29 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 
+class CounterLink;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
-struct TransferScreen;
+struct TransferProgress;
 
 // The small progress window of a counter transfer: status text, percentage, progress bar and a
-// blinking mark.
+// blinking mark, as the link reports them. Closing it stops a transfer in progress; it then stays until
+// the transfer has ended.
 class K40DevSubForm : public QWidget {
     Q_OBJECT
 
 public:
-    explicit K40DevSubForm(QWidget* parent = nullptr);
-
-    void showScreen(const TransferScreen& screen);
-
-    // Asked when the operator closes the window: stops a transfer in progress and says whether there
-    // was one. The window then stays until the transfer has ended.
-    std::function<bool()> stopRunningTransfer;
+    explicit K40DevSubForm(CounterLink& link, QWidget* parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void showProgress(const TransferProgress& progress);
+
+    CounterLink& link_;
     QLineEdit* Text1_;
     QLineEdit* Text2_;
     QProgressBar* ProgressBar1_;

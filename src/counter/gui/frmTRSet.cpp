@@ -9,7 +9,6 @@
 #include <array>
 
 #include "counter/portsetting.h"
-#include "model/testdata.h"
 #include "platform/dialogs.h"
 #include "platform/gui/windowplacement.h"
 #include "platform/serial/serialdevices.h"
@@ -29,9 +28,9 @@ QComboBox* fixedBox(const QString& name, const QStringList& items, const QString
 
 }  // namespace
 
-frmTRSet::frmTRSet(TestData& data, Settings& settings, Dialogs& dialogs, std::vector<SerialDevice> devices,
+frmTRSet::frmTRSet(PortSetting& port, Settings& settings, Dialogs& dialogs, std::vector<SerialDevice> devices,
                    QWidget* parent)
-    : QDialog(parent), data_(data), settings_(settings), dialogs_(dialogs), devices_(std::move(devices)) {
+    : QDialog(parent), port_(port), settings_(settings), dialogs_(dialogs), devices_(std::move(devices)) {
     setObjectName(QStringLiteral("frmTRSet"));
     setWindowTitle(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･通信環境の設定"));
 
@@ -40,9 +39,9 @@ frmTRSet::frmTRSet(TestData& data, Settings& settings, Dialogs& dialogs, std::ve
     cmbPort_->setEditable(true);
     cmbPort_->setInsertPolicy(QComboBox::NoInsert);
     cmbPort_->addItems(PortSetting::entries(devices_));
-    shownPort_ = PortSetting::shownText(data_.CommPort, settings_.value(PortSetting::deviceKey()), devices_);
+    shownPort_ = port_.shownText(devices_);
     cmbPort_->setCurrentText(shownPort_);
-    tPort_ = data_.CommPort;
+    tPort_ = port_.CommPort;
 
     const std::array<std::pair<const char*, QWidget*>, 5> rows{{
         {"通信ポート", cmbPort_},
@@ -96,19 +95,18 @@ void frmTRSet::cmdOK_Click() {
         cmbPort_->setFocus();
         return;
     }
-    if (choice->number > 0) data_.CommPort = qint16(choice->number);
-    settings_.setValue(PortSetting::deviceKey(), choice->device);
+    port_.choose(*choice, settings_);
     close();
 }
 
 void frmTRSet::cmdCancel_Click() {
     cmbPort_->setCurrentText(shownPort_);
-    data_.CommPort = qint16(tPort_);
+    port_.CommPort = qint16(tPort_);
     close();
 }
 
-void showTRSet(TestData& data, Settings& settings, Dialogs& dialogs, QWidget* parent) {
-    auto* dialog = new frmTRSet(data, settings, dialogs, availableSerialDevices(), parent);
+void showTRSet(PortSetting& port, Settings& settings, Dialogs& dialogs, QWidget* parent) {
+    auto* dialog = new frmTRSet(port, settings, dialogs, availableSerialDevices(), parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
 }

@@ -8,7 +8,7 @@
 class Dialogs;
 class QComboBox;
 class Settings;
-struct TestData;
+struct PortSetting;
 
 // The communication settings dialog: the counter's port, and the fixed line format for reference.
 class frmTRSet : public QDialog {
@@ -16,14 +16,14 @@ class frmTRSet : public QDialog {
 
 public:
     // `devices` are the serial devices the port list offers beside the numbers 1-4.
-    frmTRSet(TestData& data, Settings& settings, Dialogs& dialogs, std::vector<SerialDevice> devices,
+    frmTRSet(PortSetting& port, Settings& settings, Dialogs& dialogs, std::vector<SerialDevice> devices,
              QWidget* parent = nullptr);
 
 private:
     void cmdOK_Click();
     void cmdCancel_Click();
 
-    TestData& data_;
+    PortSetting& port_;
     Settings& settings_;
     Dialogs& dialogs_;
     std::vector<SerialDevice> devices_;
@@ -34,4 +34,4 @@ private:
 
 // Opens the dialog over `parent`, without blocking it, with the serial devices the system reports.
 // The dialog deletes itself when closed.
-void showTRSet(TestData& data, Settings& settings, Dialogs& dialogs, QWidget* parent);
+void showTRSet(PortSetting& port, Settings& settings, Dialogs& dialogs, QWidget* parent);

@@ -8,7 +8,6 @@
 #include <QTest>
 
 #include "counter/portsetting.h"
-#include "model/testdata.h"
 #include "platform/settings.h"
 #include "support/scripteddialogs.h"
 
@@ -28,9 +27,9 @@ protected:
 
     QTemporaryDir folder;
     IniSettings settings{folder.filePath(QStringLiteral("settings.ini"))};
-    TestData data;
+    PortSetting port;
     ScriptedDialogs dialogs;
-    frmTRSet dialog{data, settings, dialogs, Devices};
+    frmTRSet dialog{port, settings, dialogs, Devices};
 };
 
 TEST_F(PortDialog, ShowsThePortAndTheFixedLineFormat) {
@@ -56,26 +55,26 @@ TEST_F(PortDialog, OkKeepsANumberOrADevice) {
     box("cmbPort").setCurrentText(QStringLiteral("ttyUSB0 (FT232R USB UART)"));
     press("cmdOK");
     EXPECT_EQ(str(settings.value(PortSetting::deviceKey())), "/dev/ttyUSB0");
-    EXPECT_EQ(data.CommPort, 2);
+    EXPECT_EQ(port.CommPort, 2);
 
-    frmTRSet again(data, settings, dialogs, Devices);
-    auto* port = again.findChild<QComboBox*>(QStringLiteral("cmbPort"));
-    EXPECT_EQ(str(port->currentText()), "ttyUSB0 (FT232R USB UART)");
-    port->setCurrentText(QStringLiteral("3"));
+    frmTRSet again(port, settings, dialogs, Devices);
+    auto* portBox = again.findChild<QComboBox*>(QStringLiteral("cmbPort"));
+    EXPECT_EQ(str(portBox->currentText()), "ttyUSB0 (FT232R USB UART)");
+    portBox->setCurrentText(QStringLiteral("3"));
     again.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-    EXPECT_EQ(data.CommPort, 3);
+    EXPECT_EQ(port.CommPort, 3);
     EXPECT_TRUE(settings.value(PortSetting::deviceKey()).isEmpty());
 }
 
 TEST_F(PortDialog, CancelKeepsThePortOfBefore) {
-    data.CommPort = 4;
-    frmTRSet dialogOfFour(data, settings, dialogs, Devices);
-    auto* port = dialogOfFour.findChild<QComboBox*>(QStringLiteral("cmbPort"));
-    EXPECT_EQ(str(port->currentText()), "4");
-    port->setCurrentText(QStringLiteral("1"));
+    port.CommPort = 4;
+    frmTRSet dialogOfFour(port, settings, dialogs, Devices);
+    auto* portBox = dialogOfFour.findChild<QComboBox*>(QStringLiteral("cmbPort"));
+    EXPECT_EQ(str(portBox->currentText()), "4");
+    portBox->setCurrentText(QStringLiteral("1"));
     dialogOfFour.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
-    EXPECT_EQ(data.CommPort, 4);
-    EXPECT_EQ(str(port->currentText()), "4");
+    EXPECT_EQ(port.CommPort, 4);
+    EXPECT_EQ(str(portBox->currentText()), "4");
     EXPECT_TRUE(settings.value(PortSetting::deviceKey()).isEmpty());
 }
 
@@ -85,7 +84,7 @@ TEST_F(PortDialog, RefusesATextThatNamesNoPort) {
     dialogs.expect(QStringLiteral(
         "通信ﾎﾟｰﾄには 1～4 の番号か、一覧にあるﾃﾞﾊﾞｲｽ（/dev/ttyUSB0 など）を指定してください。"));
     press("cmdOK");
-    EXPECT_EQ(data.CommPort, 2);
+    EXPECT_EQ(port.CommPort, 2);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialogs.shown().at(0).buttons, Buttons::CancelRetryContinue);
 }

@@ -11,8 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "counter/counterlink.h"
 #include "counter/gui/K40DevSubForm.h"
-#include "counter/gui/drv_k40.h"
 #include "emulatorprocess.h"
 #include "platform/serial/qtserialline.h"
 #include "support/scripteddialogs.h"
@@ -35,40 +35,35 @@ bool enabled(QWidget& window, const char* name) {
     return window.findChild<QPushButton*>(QString::fromLatin1(name))->isEnabled();
 }
 
-K40DebForm* openWindow() {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* form = qobject_cast<K40DebForm*>(window); form && form->isVisible()) return form;
-    return nullptr;
-}
-
-// The transfer windows work in a folder of their own: k40read.tmp lands in the current folder.
+// The transfer windows work in a folder of their own: k40read.tmp lands in the current folder. Both
+// show the same link.
 class TransferWindows : public testing::Test {
 protected:
     TransferWindows() { QDir::setCurrent(folder.path()); }
     ~TransferWindows() override { QDir::setCurrent(QDir::tempPath()); }
 
-    std::unique_ptr<K40DebForm> window(const QString& device) {
-        auto form = std::make_unique<K40DebForm>(dialogs, std::make_unique<QtSerialLine>(), device, 300ms);
-        form->setParameters(1, 20, 2, 20, 2, 0);
-        form->setRequestInterval(0);
-        return form;
+    std::unique_ptr<K40DebForm> window(const QString& device, int h6 = 0) {
+        K40Parameters parameters = K40Parameters::forCall(1, 20, 2, 20, 2, h6);
+        parameters.K40DRV_H8 = 0;
+        return std::make_unique<K40DebForm>(link, dialogs, parameters, device);
     }
 
     QTemporaryDir folder;
     ScriptedDialogs dialogs;
+    CounterLink link{std::make_unique<QtSerialLine>(), 300ms};
+    K40DevSubForm progress{link};
 };
 
 TEST_F(TransferWindows, DebugModeShowsTheParametersAndRunsNothing) {
     EmulatorProcess emulator({});
-    EXPECT_EQ(Drv_K40({dialogs, emulator.device()}, 1, 20, 2, 20, 5, 99), -1);
-    K40DebForm* form = openWindow();
-    ASSERT_NE(form, nullptr);
+    auto form = window(emulator.device(), 99);
+    ASSERT_TRUE(form->load());
+    form->show();
     EXPECT_EQ(str(form->windowTitle()), "ﾃﾗｺｶｳﾝﾀ K-40通信用ﾃﾞﾊﾞｯｶｰ");
-    EXPECT_FALSE(form->progressWindow().isVisible());
     QStringList arguments;
     for (const char* name : {"Hiki1", "Hiki2", "Hiki3", "Hiki4", "Hiki5", "Hiki6"})
         arguments << text(*form, name);
-    EXPECT_EQ(str(arguments.join(u',')), "1,20,2,20,5,99");
+    EXPECT_EQ(str(arguments.join(u',')), "1,20,2,20,2,99");
     EXPECT_EQ(str(text(*form, "RxBtn")), "受信開始");
     EXPECT_TRUE(enabled(*form, "RxBtn"));
     EXPECT_FALSE(enabled(*form, "TxBtn"));
@@ -78,37 +73,41 @@ TEST_F(TransferWindows, DebugModeShowsTheParametersAndRunsNothing) {
     EXPECT_TRUE(text(*form, "Text_Data").isEmpty());
     EXPECT_FALSE(QFile::exists(QStringLiteral("k40read.tmp")));
     form->findChild<QPushButton*>(QStringLiteral("ExitBtn"))->click();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(openWindow(), nullptr);
+    EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(TransferWindows, APortThatCannotBeOpenedRunsNothing) {
     dialogs.expect(QStringLiteral(
         "設定されているﾎﾟｰﾄがOPENできません。ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌを再起動し、別のﾎﾟｰﾄを設定してください。"));
-    EXPECT_EQ(Drv_K40({dialogs, QStringLiteral("/dev/no-such-tty")}, 1, 20, 2, 20, 2, 0), 0);
+    auto form = window(QStringLiteral("/dev/no-such-tty"));
+    form->show();
+    EXPECT_FALSE(form->load());
+    EXPECT_EQ(form->parameters().K40DRV_H7, 0);
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_TRUE(dialogs.shown()[0].detail.contains(QStringLiteral("/dev/no-such-tty")));
     EXPECT_TRUE(dialogs.shown()[0].detail.contains(QStringLiteral("ｹｰﾌﾞﾙが抜けたか")));
-    EXPECT_EQ(openWindow(), nullptr);
+    EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(QFile::exists(QStringLiteral("k40read.tmp")));
 }
 
-TEST_F(TransferWindows, ProgressWindowFollowsBothPhasesToTheEnd) {
+TEST_F(TransferWindows, BothWindowsFollowBothPhasesToTheEnd) {
     EmulatorProcess emulator({});
     auto form = window(emulator.device());
-    ASSERT_TRUE(form->load());
-    K40DevSubForm& progress = form->progressWindow();
-    EXPECT_TRUE(progress.isVisible());
     EXPECT_EQ(str(progress.windowTitle()), "ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･通信状況");
+    ASSERT_TRUE(form->load());
     ASSERT_TRUE(form->receivePhase());
+    EXPECT_EQ(str(text(progress, "Text1")), "[受信中] --> ﾃﾞｰﾀの読み込みが終了しました。");
     EXPECT_EQ(str(text(progress, "Text2")), "100% 受信");
+    EXPECT_EQ(str(text(*form, "Panel2")), "volume : 960");
     EXPECT_EQ(str(text(*form, "Panel3")), "count : 960");
     EXPECT_TRUE(enabled(*form, "TxBtn"));
     EXPECT_FALSE(enabled(*form, "RxBtn"));
+    EXPECT_FALSE(enabled(*form, "StopBtn"));
     ASSERT_TRUE(form->writePhase());
     EXPECT_EQ(form->parameters().K40DRV_H7, 1);
     EXPECT_EQ(str(text(progress, "Text1")), "[通信完了] --> ﾃﾞｰﾀの通信が終了しました。");
     EXPECT_EQ(str(text(progress, "Text2")), "100% 照合");
+    EXPECT_EQ(str(text(*form, "Text_Data")), "[通信完了] --> ﾃﾞｰﾀの通信が終了しました。");
     EXPECT_EQ(str(text(*form, "TxBtn")), "送信開始");
     EXPECT_FALSE(enabled(*form, "TxBtn"));
     form->unload();
@@ -121,28 +120,32 @@ TEST_F(TransferWindows, ProgressWindowFollowsBothPhasesToTheEnd) {
     EXPECT_TRUE(records.readAll().contains("GGT"));
 }
 
-TEST_F(TransferWindows, AFailedPhaseClosesTheWindowsAndSaysWhy) {
+TEST_F(TransferWindows, AFailedPhaseClosesTheWindowAndSaysWhy) {
     EmulatorProcess emulator({QStringLiteral("--wrong-ack-at"), QStringLiteral("3")});
     auto form = window(emulator.device());
+    form->show();
     ASSERT_TRUE(form->load());
     ASSERT_TRUE(form->receivePhase());
     dialogs.expect(QStringLiteral("ﾃﾗｺｶｳﾝﾀから予期しない応答があったため、通信を中断しました。\n受信: B"));
     EXPECT_FALSE(form->writePhase());
     EXPECT_EQ(form->parameters().K40DRV_H7, 0);
-    EXPECT_FALSE(form->progressWindow().isVisible());
+    EXPECT_EQ(str(text(*form, "TxBtn")), "送信開始");
+    EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(TransferWindows, ClosingTheProgressWindowStopsTheTransfer) {
     EmulatorProcess emulator({QStringLiteral("--silent-after-chunks"), QStringLiteral("2")});
-    auto form = std::make_unique<K40DebForm>(dialogs, std::make_unique<QtSerialLine>(), emulator.device());
-    form->setParameters(1, 20, 2, 20, 2, 0);
-    ASSERT_TRUE(form->load());
-    QTimer::singleShot(200ms, [&form] { form->progressWindow().close(); });
+    CounterLink patient(std::make_unique<QtSerialLine>());  // the full time limit: only closing ends it
+    K40DevSubForm shown(patient);
+    shown.show();
+    K40DebForm form(patient, dialogs, K40Parameters::forRead(2), emulator.device());
+    ASSERT_TRUE(form.load());
+    QTimer::singleShot(200ms, [&shown] { shown.close(); });
     dialogs.expect(QStringLiteral("通信を中断しました。"));
-    EXPECT_FALSE(form->receivePhase());
-    EXPECT_EQ(form->parameters().K40DRV_H7, 0);
-    EXPECT_EQ(str(text(*form, "RxBtn")), "受信開始");
-    EXPECT_FALSE(form->progressWindow().isVisible());
+    EXPECT_FALSE(form.receivePhase());
+    EXPECT_EQ(form.parameters().K40DRV_H7, 0);
+    EXPECT_EQ(str(text(form, "RxBtn")), "受信開始");
+    EXPECT_TRUE(shown.isVisible());  // it stayed while the transfer ran
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+struct TestData;
+
 // The drop grid of the main window and the editor that floats over its current cell, as the editing
 // rules see them. Row r is drop r of the shown block; column 1 holds readings, column 2 penetrations.
 //
@@ -37,6 +39,9 @@ public:
 
     // Lets pending window events run before a finishing key is handled.
     virtual void letEventsRun() = 0;
-    // Redraws the diagram of the shown block.
-    virtual void redrawDiagram() = 0;
 };
+
+// Shows drop `drop` of `block` in its row: the reading and the penetration, in their display form.
+void showDrop(GridView& grid, const TestData& data, int block, int drop);
+// Shows the penetration of the drop alone.
+void showPenetration(GridView& grid, const TestData& data, int block, int drop);

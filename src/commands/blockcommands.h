@@ -31,9 +31,13 @@ public:
     void ShowBlockFromStart();
     // Shows block `CurBlock` again after its readings changed.
     void ShowBlockAgain();
+    // Back to one empty block without a data file, the survey name field focused.
+    void emptyDataSet();
 
     // Commands that need data refuse with a message when the shown block has no drops.
     bool requireData();
+    // Whether the data in memory may be replaced: asked only while the shown block holds drops.
+    bool mayDiscardData();
 
     void TopBlock();
     void PrevBlock();

@@ -1,10 +1,12 @@
-#include "datafile/filecommands.h"
+#include "commands/filecommands.h"
 
+#include "commands/blockcommands.h"
+#include "commands/readingentry.h"
+#include "commands/surveyview.h"
 #include "datafile/datacorrection.h"
 #include "datafile/datafilenotices.h"
 #include "datafile/datafilereader.h"
 #include "datafile/datafilewriter.h"
-#include "datafile/filecommandwindow.h"
 #include "model/testdata.h"
 #include "platform/dialogs.h"
 
@@ -12,73 +14,66 @@ namespace {
 
 const FileFilter DataFiles{QStringLiteral("すべてのﾌｧｲﾙ (*.txt)"), QStringLiteral("*.txt")};
 
-QString caption(const QString& path) {
-    return QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ﾒｲﾝﾌﾚｰﾑ [%1]").arg(path);
-}
-
 }  // namespace
 
-FileCommands::FileCommands(TestData& data, Dialogs& dialogs, FileCommandWindow& window)
-    : data_(data), dialogs_(dialogs), window_(window) {}
+FileCommands::FileCommands(TestData& data, Dialogs& dialogs, BlockCommands& blocks, ReadingEntry& entry,
+                           SurveyView& survey)
+    : data_(data), dialogs_(dialogs), blocks_(blocks), entry_(entry), survey_(survey) {}
 
-void FileCommands::mnuOpen() {
-    if (data_.hasData() &&
-        dialogs_.message(QStringLiteral("現在作業中のデータはクリアされますが、よろしいですか？"),
-                         Buttons::YesNoDefaultNo, QStringLiteral("データ読込みの確認")) != Answer::Yes)
-        return;
+void FileCommands::open() {
+    if (!blocks_.mayDiscardData()) return;
     const std::optional<QString> path = dialogs_.openFileName(DataFiles);
     if (path && !path->isEmpty()) openFile(*path);
 }
 
 bool FileCommands::openFile(const QString& path) {
+    const ChangeNotifier::Batch batch(data_.changed);
     const int shownRows = data_.DropCount[data_.CurBlock];
     const ReadResult result = ReadDataFile(path, data_);
-    switch (result.status) {
-        case ReadResult::Status::Refused:
-            dialogs_.message(DataFileNotices::notADataFile(), Buttons::Ok);
-            return false;
-        case ReadResult::Status::Unreadable:
-            dialogs_.message(DataFileNotices::unreadable(path, result.reason), Buttons::Ok,
-                             QStringLiteral("ファイル読込みエラー"));
-            return false;
-        case ReadResult::Status::Loaded: break;
+    if (result.failure) {
+        const bool refused = result.failure->kind == Failure::Kind::RefusedInput;
+        dialogs_.message(result.failure->text, Buttons::Ok,
+                         refused ? QString() : QStringLiteral("ファイル読込みエラー"));
+        return false;
     }
     data_.DataFileName = path;
-    window_.clearGrid(shownRows);
-    window_.setCaption(caption(path));
-    window_.showLoadedData();
+    entry_.forgetEdit();
+    blocks_.CelClear(shownRows);
+    survey_.setCaption(mainCaption(path));
+    blocks_.ShowBlockFromStart();
     const QString warningTitle = QStringLiteral("データ読込みの警告");
     if (result.tooLarge) dialogs_.message(DataFileNotices::tooLarge(path), Buttons::Ok, warningTitle);
     if (result.damaged) dialogs_.message(DataFileNotices::damaged(path), Buttons::Ok, warningTitle);
     return true;
 }
 
-void FileCommands::mnuSave() {
+void FileCommands::save() {
     if (refuseWithoutData(QStringLiteral("データがありません。"))) return;
     if (!data_.DataFileName.isEmpty()) {
         const QString question =
             QStringLiteral("ファイル名%1で上書きしてもよろしいですか。").arg(data_.DataFileName);
         if (dialogs_.message(question, Buttons::YesNo, QStringLiteral("ファイル名確認")) == Answer::Yes)
-            save(data_.DataFileName);
+            saveTo(data_.DataFileName);
         return;
     }
     dialogs_.message(QStringLiteral("ファイル名を指定してください。"), Buttons::CancelRetryContinue,
                      QStringLiteral("ファイル名不正"));
     const std::optional<QString> path = dialogs_.saveFileName(DataFiles);
-    if (path && !path->isEmpty()) save(*path);
+    if (path && !path->isEmpty()) saveTo(*path);
 }
 
-void FileCommands::mnuSaveName() {
+void FileCommands::saveAs() {
     if (refuseWithoutData(QStringLiteral("データがありません。"))) return;
     const std::optional<QString> path = dialogs_.saveFileName(DataFiles);
-    if (path && !path->isEmpty()) save(*path);
+    if (path && !path->isEmpty()) saveTo(*path);
 }
 
-void FileCommands::mnuFileCheck() {
+void FileCommands::correctReadings() {
     if (refuseWithoutData(QStringLiteral("データが読込まれていません。"))) return;
-    window_.clearGrid(data_.DropCount[data_.CurBlock]);
+    const ChangeNotifier::Batch batch(data_.changed);
+    blocks_.CelClear(data_.DropCount[data_.CurBlock]);
     CorrectReadings(data_);
-    window_.showCorrectedData();
+    blocks_.ShowBlockAgain();
 }
 
 bool FileCommands::refuseWithoutData(const QString& text) {
@@ -88,15 +83,14 @@ bool FileCommands::refuseWithoutData(const QString& text) {
 }
 
 // The file becomes the current data file only once it holds the data.
-void FileCommands::save(const QString& path) {
-    window_.StoreBlockHeader();
+void FileCommands::saveTo(const QString& path) {
+    blocks_.StoreBlockHeader();
     if (!SurveyTextsStorable(data_) && dialogs_.message(DataFileNotices::unstorableQuestion(), Buttons::YesNo,
                                                         QStringLiteral("保存できない文字")) != Answer::Yes)
         return;
     data_.ExtFormat = 1;
-    if (const std::optional<QString> reason = WriteDataFile(path, data_)) {
-        dialogs_.message(DataFileNotices::unwritable(path, *reason), Buttons::Ok,
-                         QStringLiteral("保存エラー"));
+    if (const std::optional<Failure> failure = WriteDataFile(path, data_)) {
+        dialogs_.message(failure->text, Buttons::Ok, QStringLiteral("保存エラー"));
         return;
     }
     data_.DataFileName = path;

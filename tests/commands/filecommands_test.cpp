@@ -1,15 +1,8 @@
-#include "datafile/filecommands.h"
+#include "commands/filecommands.h"
 
-#include <gtest/gtest.h>
-
-#include <utility>
-#include <vector>
-
+#include "commandsfixture.h"
 #include "datafile/datafilereader.h"
-#include "datafile/filecommandwindow.h"
-#include "model/testdata.h"
-#include "support/scripteddialogs.h"
-#include "testfiles.h"
+#include "datafile/testfiles.h"
 
 namespace {
 
@@ -21,41 +14,14 @@ const std::string OneDropFile =
     "\"KORVANDEL\",1,\"EXT\"\r\n1,\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",1\r\n"
     "\" 2.5\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\"\r\n";
 
-// The main window: records what the commands ask of it.
-class FakeWindow : public FileCommandWindow {
-public:
-    explicit FakeWindow(TestData& data) : data_(data) {}
-
-    void StoreBlockHeader() override {
-        calls.emplace_back("StoreBlockHeader", data_.CurBlock);
-        data_.SurveyName[data_.CurBlock] = typedSurveyName;
-    }
-    void setCaption(const QString& text) override {
-        calls.emplace_back("setCaption", 0);
-        caption = text;
-    }
-    void clearGrid(int rows) override { calls.emplace_back("clearGrid", rows); }
-    void showLoadedData() override { calls.emplace_back("showLoadedData", data_.CurBlock); }
-    void showCorrectedData() override { calls.emplace_back("showCorrectedData", data_.CurBlock); }
-
-    std::vector<std::pair<std::string, int>> calls;  // what was asked, with the rows or the block
-    QString caption;
-    QString typedSurveyName = QStringLiteral("入力中の調査");
-
-private:
-    TestData& data_;
-};
-
-using Calls = std::vector<std::pair<std::string, int>>;
-
-class FileCommandsTest : public testing::Test {
+class FileCommandsTest : public CommandsTest {
 protected:
     // Block `block` of two holds `drops` readings 1, 2, 3...; it is shown.
     void holdData(int block, int drops) {
         data.BlockCount = 2;
-        data.CurBlock = static_cast<qint16>(block);
         data.DropCount[block] = static_cast<qint16>(drops);
         for (int drop = 1; drop <= drops; ++drop) data.Measure[block][drop] = static_cast<float>(drop);
+        show(block);
     }
 
     QString file(const char* name, std::string_view bytes) {
@@ -63,58 +29,62 @@ protected:
         writeBytes(path, bytes);
         return path;
     }
-
-    QTemporaryDir folder;
-    TestData data;
-    ScriptedDialogs dialogs;
-    FakeWindow window{data};
-    FileCommands commands{data, dialogs, window};
 };
 
 TEST_F(FileCommandsTest, OpenAsksNothingWhenTheShownBlockIsEmptyAndShowsTheFile) {
     holdData(1, 3);
-    data.CurBlock = 2;
+    show(2);
     const QString path = file("a.txt", OneDropFile);
     dialogs.expectOpenFile(path);
-    commands.mnuOpen();
+    commands.files.open();
     ASSERT_EQ(dialogs.shownFileDialogs().size(), 1u);
     EXPECT_FALSE(dialogs.shownFileDialogs()[0].save);
     EXPECT_EQ(dialogs.shownFileDialogs()[0].filter.label, QStringLiteral("すべてのﾌｧｲﾙ (*.txt)"));
     EXPECT_EQ(dialogs.shownFileDialogs()[0].filter.pattern, QStringLiteral("*.txt"));
     EXPECT_EQ(data.BlockCount, 1);
-    EXPECT_EQ(data.Measure[1][1], 2.5f);
+    EXPECT_EQ(data.CurBlock, 1);
     EXPECT_EQ(data.DataFileName, path);
-    EXPECT_EQ(window.caption, QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ﾒｲﾝﾌﾚｰﾑ [%1]").arg(path));
-    EXPECT_EQ(window.calls, Calls({{"clearGrid", 0}, {"setCaption", 0}, {"showLoadedData", 1}}));
+    EXPECT_EQ(survey.caption, QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ﾒｲﾝﾌﾚｰﾑ [%1]").arg(path));
+    EXPECT_EQ(survey.blockNumber, QStringLiteral("1"));
+    EXPECT_EQ(cell(1, 1), "2.5");
+    EXPECT_EQ(cell(1, 2), "2.5");
 }
 
-TEST_F(FileCommandsTest, OpenOverShownDataAsksFirstAndACancelChangesNothing) {
+TEST_F(FileCommandsTest, OpenOverShownDataAsksFirstAndLeavesNothingOfTheOldBlockOnScreen) {
     holdData(2, 3);
     dialogs.expect(ClearQuestion, Answer::No);
-    commands.mnuOpen();
+    commands.files.open();
     EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("データ読込みの確認"));
     EXPECT_EQ(dialogs.shown()[0].buttons, Buttons::YesNoDefaultNo);
 
     dialogs.expect(ClearQuestion, Answer::Yes);
     dialogs.expectOpenFile(std::nullopt);
-    commands.mnuOpen();
+    commands.files.open();
+    EXPECT_EQ(readings(2), (std::vector<float>{1.0f, 2.0f, 3.0f}));
 
     dialogs.expect(ClearQuestion, Answer::Yes);
     dialogs.expectOpenFile(file("a.txt", OneDropFile));
-    commands.mnuOpen();
-    EXPECT_EQ(window.calls, Calls({{"clearGrid", 3}, {"setCaption", 0}, {"showLoadedData", 1}}));
+    commands.files.open();
+    EXPECT_EQ(cell(1, 1), "2.5");
+    EXPECT_EQ(cell(2, 1), "");
+    EXPECT_EQ(cell(3, 2), "");
 }
 
 TEST_F(FileCommandsTest, OpenOfAnotherKindOfFileKeepsTheDataAndTheCurrentFileName) {
     holdData(2, 3);
     data.DataFileName = QStringLiteral("/前/data.txt");
     dialogs.expect(NotADataFile);
-    EXPECT_FALSE(commands.openFile(file("b.txt", "\"korvandel\",1,\"EXT\"\r\n")));
+    EXPECT_FALSE(commands.files.openFile(file("b.txt", "\"korvandel\",1,\"EXT\"\r\n")));
     EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ"));
     EXPECT_EQ(dialogs.shown()[0].buttons, Buttons::Ok);
     EXPECT_EQ(data.DataFileName, QStringLiteral("/前/data.txt"));
     EXPECT_EQ(data.DropCount[2], 3);
-    EXPECT_TRUE(window.calls.empty());
+    EXPECT_EQ(cell(3, 1), "3.0");
+    EXPECT_TRUE(survey.caption.isEmpty());
+
+    dialogs.expect(QStringLiteral("ファイル%1を読込めませんでした。\n(Is a directory)").arg(folder.path()));
+    EXPECT_FALSE(commands.files.openFile(folder.path()));
+    EXPECT_EQ(dialogs.shown()[1].title, QStringLiteral("ファイル読込みエラー"));
 }
 
 TEST_F(FileCommandsTest, OpenOfADamagedOrOversizedFileShowsWhatWasReadAndWarns) {
@@ -127,46 +97,45 @@ TEST_F(FileCommandsTest, OpenOfADamagedOrOversizedFileShowsWhatWasReadAndWarns) 
         QStringLiteral("ファイル%1の一部が読めませんでした。ファイルが壊れている可能性があります。\n"
                        "読めた範囲のデータを表示します。上書き保存する前に内容を確認してください。")
             .arg(path));
-    EXPECT_TRUE(commands.openFile(path));
+    EXPECT_TRUE(commands.files.openFile(path));
     EXPECT_EQ(data.DataFileName, path);
     EXPECT_EQ(data.BlockCount, 100);
     EXPECT_EQ(dialogs.shown()[1].title, QStringLiteral("データ読込みの警告"));
-    EXPECT_EQ(window.calls.back(), Calls::value_type("showLoadedData", 1));
+    EXPECT_EQ(survey.blockNumber, QStringLiteral("1"));
 }
 
 TEST_F(FileCommandsTest, SaveAndCorrectionNeedReadingsInTheShownBlock) {
     holdData(1, 3);
-    data.CurBlock = 2;
+    show(2);
     data.DataFileName = folder.filePath("a.txt");
     dialogs.expect(NoDataToSave);
     dialogs.expect(NoDataToSave);
     dialogs.expect(QStringLiteral("データが読込まれていません。"));
-    commands.mnuSave();
-    commands.mnuSaveName();
-    commands.mnuFileCheck();
+    commands.files.save();
+    commands.files.saveAs();
+    commands.files.correctReadings();
     for (const ShownBox& box : dialogs.shown()) {
         EXPECT_EQ(box.title, QStringLiteral("データなし"));
         EXPECT_EQ(box.buttons, Buttons::CancelRetryContinue);
     }
-    EXPECT_TRUE(window.calls.empty());
     EXPECT_FALSE(QFile::exists(data.DataFileName));
 }
 
 TEST_F(FileCommandsTest, SaveAsksBeforeReplacingTheCurrentFileAndStoresTheTypedSurveyFields) {
     holdData(1, 3);
     data.DataFileName = file("a.txt", "old");
+    survey.fields[SurveyField::SurveyName] = QStringLiteral("入力中の調査");
     const QString question =
         QStringLiteral("ファイル名%1で上書きしてもよろしいですか。").arg(data.DataFileName);
     dialogs.expect(question, Answer::No);
-    commands.mnuSave();
+    commands.files.save();
     EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("ファイル名確認"));
     EXPECT_EQ(dialogs.shown()[0].buttons, Buttons::YesNo);
     EXPECT_EQ(bytesOf(data.DataFileName), "old");
-    EXPECT_TRUE(window.calls.empty());
+    EXPECT_TRUE(data.SurveyName[1].isEmpty());
 
     dialogs.expect(question, Answer::Yes);
-    commands.mnuSave();
-    EXPECT_EQ(window.calls, Calls({{"StoreBlockHeader", 1}}));
+    commands.files.save();
     EXPECT_EQ(data.ExtFormat, 1);
     TestData saved;
     ReadDataFile(data.DataFileName, saved);
@@ -178,7 +147,7 @@ TEST_F(FileCommandsTest, SaveWithoutAFileNameAsksForOneFirst) {
     holdData(1, 3);
     dialogs.expect(NameMissing);
     dialogs.expectSaveFile(std::nullopt);
-    commands.mnuSave();
+    commands.files.save();
     EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("ファイル名不正"));
     EXPECT_EQ(dialogs.shown()[0].buttons, Buttons::CancelRetryContinue);
     EXPECT_EQ(data.DataFileName, QString());
@@ -186,19 +155,19 @@ TEST_F(FileCommandsTest, SaveWithoutAFileNameAsksForOneFirst) {
     const QString path = folder.filePath("new.txt");
     dialogs.expect(NameMissing);
     dialogs.expectSaveFile(path);
-    commands.mnuSave();
+    commands.files.save();
     EXPECT_EQ(dialogs.shownFileDialogs().back().filter.label, QStringLiteral("すべてのﾌｧｲﾙ (*.txt)"));
     EXPECT_TRUE(dialogs.shownFileDialogs().back().save);
     EXPECT_EQ(data.DataFileName, path);
     EXPECT_EQ(bytesOf(path).substr(0, 22), "\"KORVANDEL\",2,\"EXT\"\r\n1");
-    EXPECT_EQ(window.caption, QString());
+    EXPECT_TRUE(survey.caption.isEmpty());
 }
 
 TEST_F(FileCommandsTest, SaveAsReplacesAnExistingFileWithoutAsking) {
     holdData(1, 3);
     const QString path = file("a.txt", "old");
     dialogs.expectSaveFile(path);
-    commands.mnuSaveName();
+    commands.files.saveAs();
     EXPECT_EQ(data.DataFileName, path);
     EXPECT_NE(bytesOf(path), "old");
 }
@@ -213,7 +182,7 @@ TEST_F(FileCommandsTest, FailedSaveNamesTheFileAndReasonAndKeepsTheOldFile) {
             .arg(path));
     {
         const FileSizeLimit diskFull(20);
-        commands.mnuSaveName();
+        commands.files.saveAs();
     }
     EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("保存エラー"));
     EXPECT_EQ(bytesOf(path), "old");
@@ -222,36 +191,39 @@ TEST_F(FileCommandsTest, FailedSaveNamesTheFileAndReasonAndKeepsTheOldFile) {
 
 TEST_F(FileCommandsTest, SurveyTextsTheFileCannotHoldAreReplacedOnlyWithConsent) {
     holdData(1, 3);
-    window.typedSurveyName = QStringLiteral("\"A\"地区");
+    survey.fields[SurveyField::SurveyName] = QStringLiteral("\"A\"地区");
     const QString path = folder.filePath("a.txt");
     const QString question = QStringLiteral(
         "調査情報に、ファイルに保存できない文字があります。\n"
         "\" を ” に、保存できないその他の文字を ？ に置き換えて保存しますか？");
     dialogs.expectSaveFile(path);
     dialogs.expect(question, Answer::No);
-    commands.mnuSaveName();
+    commands.files.saveAs();
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(data.DataFileName, QString());
 
     dialogs.expectSaveFile(path);
     dialogs.expect(question, Answer::Yes);
-    commands.mnuSaveName();
+    commands.files.saveAs();
     TestData saved;
     ReadDataFile(path, saved);
     EXPECT_EQ(saved.SurveyName[1], QStringLiteral("”A”地区"));
     EXPECT_EQ(data.SurveyName[1], QStringLiteral("\"A\"地区"));
 }
 
-TEST_F(FileCommandsTest, CorrectionClearsTheGridCorrectsEveryBlockAndShowsTheBlockAgain) {
-    holdData(2, 4);
-    data.Measure[2][3] = 0.5f;
+TEST_F(FileCommandsTest, CorrectionCorrectsEveryBlockAndShowsTheShownBlockAgain) {
     data.DropCount[1] = 2;
     data.Measure[1][1] = 3.0f;
     data.Measure[1][2] = 1.0f;
-    commands.mnuFileCheck();
-    EXPECT_EQ(window.calls, Calls({{"clearGrid", 4}, {"showCorrectedData", 2}}));
-    EXPECT_EQ(data.DropCount[2], 3);
+    holdData(2, 4);
+    data.Measure[2][3] = 0.5f;
+    commands.files.correctReadings();
+    EXPECT_EQ(readings(2), (std::vector<float>{1.0f, 2.0f, 4.0f}));
     EXPECT_EQ(data.DropCount[1], 1);
+    EXPECT_EQ(cell(3, 1), "4.0");
+    EXPECT_EQ(cell(3, 2), "2.0");
+    EXPECT_EQ(cell(4, 1), "");
+    EXPECT_EQ(survey.blockNumber, QStringLiteral("2"));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "model/readingentry.h"
+#include "commands/readingentry.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +58,7 @@ TEST_F(ReadingEntryTest, AppendedReadingsMoveTheCursorOn) {
     EXPECT_EQ(cell(1, 1), "1000.0");
     EXPECT_EQ(cell(1, 2), "1000.0");
     EXPECT_EQ(grid.currentRow(), 2);
-    EXPECT_EQ(entry.CurRow, 2);
+    EXPECT_EQ(entry.CurRow(), 2);
 
     dialogs.expect(Above1000);
     type(2, "1000.1");
@@ -107,10 +107,10 @@ TEST_F(ReadingEntryTest, PenetrationColumnIsNeverEdited) {
     dialogs.expect(Penetration);
     entry.InData();
     EXPECT_EQ(readings(), (std::vector<float>{1.0f, 2.0f}));
-    EXPECT_EQ(entry.EndPrc, 0);
+    EXPECT_EQ(entry.EndPrc(), 0);
     EXPECT_FALSE(grid.editorVisible());
 
-    entry.CurRow = 2;
+    entry.setCurRow(2);
     dialogs.expect(Penetration);
     entry.ReCal();
     EXPECT_EQ(readings(), (std::vector<float>{1.0f, 2.0f}));
@@ -170,7 +170,7 @@ TEST_F(ReadingEntryTest, TypedReadingIsStoredRoundedToOneDecimal) {
     EXPECT_EQ(readings(), (std::vector<float>{12.3f, 14.6f}));
     EXPECT_EQ(cell(2, 2), "2.3");
     EXPECT_EQ(grid.currentRow(), 3);
-    EXPECT_EQ(entry.EndPrc, 0);
+    EXPECT_EQ(entry.EndPrc(), 0);
 }
 
 TEST_F(ReadingEntryTest, RefusedAppendWithUpArrowLeavesTheEmptyRow) {
@@ -178,7 +178,7 @@ TEST_F(ReadingEntryTest, RefusedAppendWithUpArrowLeavesTheEmptyRow) {
     dialogs.expect(TooSmall);
     type(3, "4", KeyCode::Up);
     EXPECT_EQ(data.DropCount[1], 2);
-    EXPECT_EQ(entry.CurRow, 2);
+    EXPECT_EQ(entry.CurRow(), 2);
     EXPECT_EQ(grid.currentRow(), 2);
 
     dialogs.expect(TooSmall);
@@ -190,7 +190,7 @@ TEST_F(ReadingEntryTest, RefusedAppendWithUpArrowLeavesTheEmptyRow) {
 TEST_F(ReadingEntryTest, CursorStopsAtTheEndsOfTheGrid) {
     dialogs.expect(TooSmall);
     type(1, "-1", KeyCode::Up);
-    EXPECT_EQ(entry.CurRow, 1);
+    EXPECT_EQ(entry.CurRow(), 1);
     EXPECT_EQ(grid.currentRow(), 1);
 
     type(1, "1", KeyCode::Up);
@@ -216,14 +216,14 @@ TEST_F(ReadingEntryTest, EditorOpensWithTheTypedCharacterOrTheCellText) {
     grid.select(2, 1);
     entry.GridKeyPress(QStringLiteral("7"));
     EXPECT_EQ(grid.editorText().toStdString(), "7");
-    EXPECT_EQ(entry.EndPrc, 1);
-    EXPECT_EQ(data.EditRow, 2);
+    EXPECT_EQ(entry.EndPrc(), 1);
+    EXPECT_EQ(entry.EditRow(), 2);
 
     entry.EditKeyCode(KeyCode::Escape);
     EXPECT_FALSE(grid.editorVisible());
     EXPECT_EQ(readings(), (std::vector<float>{1.0f, 2.5f}));
     EXPECT_EQ(cell(2, 1), "2.5");
-    EXPECT_EQ(entry.EndPrc, 0);
+    EXPECT_EQ(entry.EndPrc(), 0);
 
     for (const char* key : {"\r", " "}) {
         entry.GridKeyPress(QString::fromLatin1(key));

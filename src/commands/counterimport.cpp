@@ -1,6 +1,7 @@
-#include "counter/counterimport.h"
+#include "commands/counterimport.h"
 
-#include "counter/counterimportwindow.h"
+#include "commands/blockcommands.h"
+#include "commands/filecommands.h"
 #include "model/testdata.h"
 #include "platform/dialogs.h"
 
@@ -10,23 +11,24 @@ const FileFilter DumpFiles{QStringLiteral("指定するﾌｧｲﾙ (k40read.tmp
 
 }  // namespace
 
-CounterImport::CounterImport(TestData& data, Dialogs& dialogs, CounterImportWindow& window)
-    : data_(data), dialogs_(dialogs), window_(window) {}
+CounterImport::CounterImport(TestData& data, Dialogs& dialogs, BlockCommands& blocks, FileCommands& files)
+    : data_(data), dialogs_(dialogs), blocks_(blocks), files_(files) {}
 
-bool CounterImport::cmdDataEx_Click(const InheritedSurvey& survey, const QString& textPath) {
+bool CounterImport::importCounterText(const InheritedSurvey& survey, const QString& textPath) {
     std::optional<QString> source = textPath;
     for (;;) {
         QString reason;
         if (source) {
-            window_.ClearAllData();
-            const std::optional<QString> failure = ReadCounterText(*source, survey, data_);
+            const ChangeNotifier::Batch batch(data_.changed);
+            blocks_.ClearAllData();
+            const std::optional<Failure> failure = ReadCounterText(*source, survey, data_);
             if (!failure) {
-                window_.correctReadings();
+                files_.correctReadings();
                 data_.CurBlock = 1;
-                window_.showImportedData();
+                blocks_.ShowBlockFromStart();
                 return true;
             }
-            reason = *failure;
+            reason = failure->text;
         }
         dialogs_.detailedMessage(QStringLiteral("[k40read.tmp] ﾌｧｲﾙの場所を指定して下さい。"), reason,
                                  Buttons::Ok);
@@ -38,8 +40,8 @@ bool CounterImport::cmdDataEx_Click(const InheritedSurvey& survey, const QString
 
 std::optional<QString> CounterImport::textOf(const QString& chosen, const QString& textPath) {
     if (!IsCounterDump(chosen)) return chosen;
-    const ConversionResult conversion = ConvertDump(chosen, textPath);
-    if (conversion.ok) return textPath;
-    dialogs_.message(conversion.message, Buttons::Ok);
+    const std::optional<Failure> failure = ConvertDump(chosen, textPath);
+    if (!failure) return textPath;
+    dialogs_.message(failure->text, Buttons::Ok);
     return std::nullopt;
 }

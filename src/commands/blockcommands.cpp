@@ -1,12 +1,12 @@
-#include "model/blockcommands.h"
+#include "commands/blockcommands.h"
 
 #include <array>
 #include <cmath>
 
+#include "commands/gridview.h"
+#include "commands/readingentry.h"
+#include "commands/surveyview.h"
 #include "model/format.h"
-#include "model/gridview.h"
-#include "model/readingentry.h"
-#include "model/surveyview.h"
 #include "model/testdata.h"
 #include "platform/dialogs.h"
 
@@ -48,17 +48,19 @@ bool BlockCommands::requireData() {
     return false;
 }
 
+bool BlockCommands::mayDiscardData() {
+    return !data_.hasData() ||
+           dialogs_.message(QStringLiteral("現在作業中のデータはクリアされますが、よろしいですか？"),
+                            Buttons::YesNoDefaultNo, QStringLiteral("データ読込みの確認")) == Answer::Yes;
+}
+
 void BlockCommands::DispData(int block) {
     // An edit left open belongs to the block on screen before; it must not land in this one.
     entry_.CancelEdit();
     for (SurveyField field : AllFields) survey_.setFieldText(field, surveyText(data_, field, block));
     survey_.setBlockNumberText(QString::number(data_.BlockNo[block]));
     grid_.hideGrid();
-    const auto& measure = data_.Measure[block];
-    for (int row = 1; row <= data_.DropCount[block]; ++row) {
-        grid_.setCellText(row, 1, Format::display(measure[row]));
-        grid_.setCellText(row, 2, Format::display(measure[row] - measure[row - 1]));
-    }
+    for (int row = 1; row <= data_.DropCount[block]; ++row) showDrop(grid_, data_, block, row);
     grid_.showGrid();
 }
 
@@ -82,36 +84,44 @@ void BlockCommands::ClearMeasure(int block) {
 }
 
 void BlockCommands::ClearAllData() {
-    data_.InsertStored = 0;
-    entry_.CancelEdit();
-    survey_.setCaption(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ﾒｲﾝﾌﾚｰﾑ"));
+    entry_.forgetEdit();
+    survey_.setCaption(mainCaption());
     CelClear(data_.DropCount[data_.CurBlock]);
-    for (int block = 1; block <= data_.BlockCount; ++block) {
-        data_.BlockNo[block] = 0;
-        for (SurveyField field : AllFields) surveyText(data_, field, block).clear();
-        ClearMeasure(block);
-        data_.DropCount[block] = 0;
-    }
-    data_.CurBlock = 1;
+    data_.emptyBlocks();
     survey_.setBlockNumberText(QStringLiteral("1"));
     grid_.setCurrentRow(1);
-    entry_.CurRow = 1;
+    entry_.setCurRow(1);
     grid_.refreshGrid();
     grid_.focusGrid();
-    grid_.redrawDiagram();
+    data_.changed.notify();
+}
+
+void BlockCommands::emptyDataSet() {
+    const ChangeNotifier::Batch batch(data_.changed);
+    ClearAllData();
+    data_.BlockCount = 1;
+    data_.DataFileName.clear();
+    survey_.focusSurveyName();
 }
 
 void BlockCommands::StoreBlockHeader() {
     const int block = data_.CurBlock;
-    for (SurveyField field : AllFields) surveyText(data_, field, block) = survey_.fieldText(field);
+    bool changed = false;
+    const auto store = [&changed](auto& stored, auto value) {
+        changed = changed || stored != value;
+        stored = value;
+    };
+    for (SurveyField field : AllFields) store(surveyText(data_, field, block), survey_.fieldText(field));
     // A box that holds no number keeps the block's previous number.
     const QString number = survey_.blockNumberText();
-    if (!Format::isNumeric(number)) return;
     const double value = std::round(Format::valueOf(number));
-    if (value >= -32768 && value <= 32767) data_.BlockNo[block] = static_cast<qint16>(value);
+    if (Format::isNumeric(number) && value >= -32768 && value <= 32767)
+        store(data_.BlockNo[block], static_cast<qint16>(value));
+    if (changed) data_.changed.notify();
 }
 
 void BlockCommands::showBlock(int from, int to) {
+    const ChangeNotifier::Batch batch(data_.changed);
     data_.CurBlock = static_cast<qint16>(to);
     if (data_.DropCount[from] >= data_.DropCount[to]) CelClear(data_.DropCount[from]);
     ShowBlockFromStart();
@@ -121,24 +131,27 @@ void BlockCommands::ShowBlockFromStart() {
     DispData(data_.CurBlock);
     survey_.setBlockNumberText(QString::number(data_.CurBlock));
     grid_.setCurrentRow(1);
-    entry_.CurRow = 1;
+    entry_.setCurRow(1);
     grid_.refreshGrid();
     grid_.focusGrid();
     grid_.scrollHome();
-    grid_.redrawDiagram();
+    data_.changed.notify();
 }
 
 void BlockCommands::TopBlock() {
+    const ChangeNotifier::Batch batch(data_.changed);
     StoreBlockHeader();
     showBlock(data_.CurBlock, 1);
 }
 
 void BlockCommands::EndBlock() {
+    const ChangeNotifier::Batch batch(data_.changed);
     StoreBlockHeader();
     showBlock(data_.CurBlock, data_.BlockCount);
 }
 
 void BlockCommands::PrevBlock() {
+    const ChangeNotifier::Batch batch(data_.changed);
     StoreBlockHeader();
     if (data_.CurBlock == 1) {
         notice(QStringLiteral("これより前のブロックはありません。"), NoDataTitle);
@@ -149,6 +162,7 @@ void BlockCommands::PrevBlock() {
 }
 
 void BlockCommands::NextBlock() {
+    const ChangeNotifier::Batch batch(data_.changed);
     StoreBlockHeader();
     if (data_.CurBlock < data_.BlockCount)
         showBlock(data_.CurBlock, data_.CurBlock + 1);
@@ -167,6 +181,7 @@ void BlockCommands::appendBlock() {
     if (dialogs_.message(QStringLiteral("これより先のブロックはありません。追加しますか？"), Buttons::YesNo,
                          title) != Answer::Yes)
         return;
+    const ChangeNotifier::Batch batch(data_.changed);
     const int from = data_.CurBlock;
     const int block = ++data_.BlockCount;
     data_.DropCount[block] = 0;
@@ -203,10 +218,8 @@ void BlockCommands::InsertDrop() {
         notice(QStringLiteral("これ以上データを挿入できません。(最大500回)"), QStringLiteral("データを挿入"));
         return;
     }
-    data_.InsertMode = 1;
-    data_.InsertStored = 0;
-    entry_.CurRow = static_cast<qint16>(grid_.currentRow());
-    const int row = entry_.CurRow;
+    const int row = grid_.currentRow();
+    entry_.beginInsert(row);
     if (row <= count) {
         // The new row starts as a copy of the reading above it (penetration 0) until its value is typed.
         grid_.hideGrid();
@@ -217,6 +230,7 @@ void BlockCommands::InsertDrop() {
         grid_.showGrid();
         grid_.setCellText(row, 1, QString());
         ++count;
+        data_.changed.notify();
     }
     entry_.MSFlexGridEdit(QStringLiteral(" "));
 }
@@ -224,12 +238,12 @@ void BlockCommands::InsertDrop() {
 void BlockCommands::DeleteDrop() {
     // A value typed before is dropped: committed after the delete it would land on the next drop.
     entry_.CancelEdit();
-    entry_.CurRow = static_cast<qint16>(grid_.currentRow());
+    const int row = grid_.currentRow();
+    entry_.setCurRow(row);
     if (!requireData()) return;
     const QString title = QStringLiteral("データを削除");
     auto& measure = data_.Measure[data_.CurBlock];
     qint16& count = data_.DropCount[data_.CurBlock];
-    const int row = entry_.CurRow;
     if (row > count) {
         notice(QStringLiteral("削除するデータ(計測値)をクリックしてください。"), title);
         return;
@@ -239,10 +253,8 @@ void BlockCommands::DeleteDrop() {
         return;
     grid_.hideGrid();
     for (int i = row; i <= count; ++i) {
-        const float previous = i == 1 ? 0.0f : measure[i - 1];
         measure[i] = measure[i + 1];
-        grid_.setCellText(i, 1, Format::display(measure[i]));
-        grid_.setCellText(i, 2, Format::display(measure[i] - previous));
+        showDrop(grid_, data_, data_.CurBlock, i);
     }
     grid_.setCellText(count, 1, QString());
     grid_.setCellText(count, 2, QString());
@@ -252,7 +264,7 @@ void BlockCommands::DeleteDrop() {
     grid_.setCurrentRow(wasLast && row != 1 ? row - 1 : row);
     grid_.focusGrid();
     grid_.scrollHome();
-    grid_.redrawDiagram();
+    data_.changed.notify();
 }
 
 void BlockCommands::ClearShownBlock() {
@@ -262,8 +274,8 @@ void BlockCommands::ClearShownBlock() {
     if (dialogs_.message(question.arg(data_.CurBlock), Buttons::YesNoDefaultNo,
                          QStringLiteral("データをクリア(１ブロック)")) != Answer::Yes)
         return;
-    data_.InsertStored = 0;
-    data_.InsertMode = 0;
+    const ChangeNotifier::Batch batch(data_.changed);
+    entry_.forgetEdit();
     CelClear(data_.DropCount[data_.CurBlock]);
     const bool onlyBlock = data_.BlockCount == 1;
     if (onlyBlock) {
@@ -286,7 +298,7 @@ void BlockCommands::ShowBlockAgain() {
     DispData(data_.CurBlock);
     survey_.setBlockNumberText(QString::number(data_.CurBlock));
     grid_.refreshGrid();
-    grid_.redrawDiagram();
+    data_.changed.notify();
 }
 
 // Closes up the blocks after `block`: each takes the survey information and readings of the next.
@@ -311,21 +323,13 @@ void BlockCommands::ClearAllBlocks() {
 }
 
 void BlockCommands::NewData() {
-    if (data_.hasData() &&
-        dialogs_.message(QStringLiteral("現在作業中のデータはクリアされますが、よろしいですか？"),
-                         Buttons::YesNoDefaultNo, QStringLiteral("データ読込みの確認")) != Answer::Yes)
-        return;
-    ClearAllData();
+    if (!mayDiscardData()) return;
     ClearText();
-    grid_.redrawDiagram();
-    data_.CurBlock = 1;
-    survey_.setBlockNumberText(QStringLiteral("1"));
-    data_.DropCount[1] = 0;
-    data_.BlockCount = 1;
-    data_.DataFileName.clear();
-    survey_.focusSurveyName();
+    emptyDataSet();
 }
 
 void BlockCommands::Recalculate() {
-    if (requireData()) entry_.RefreshGrid();
+    if (!requireData()) return;
+    entry_.RefreshGrid();
+    data_.changed.notify();
 }

@@ -1,11 +1,11 @@
-#include "model/readingentry.h"
+#include "commands/readingentry.h"
 
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <algorithm>
 
+#include "commands/gridview.h"
 #include "model/format.h"
-#include "model/gridview.h"
 #include "model/testdata.h"
 #include "platform/dialogs.h"
 
@@ -21,10 +21,10 @@ ReadingEntry::ReadingEntry(TestData& data, GridView& grid, Dialogs& dialogs)
     : data_(data), grid_(grid), dialogs_(dialogs) {}
 
 void ReadingEntry::MSFlexGridEdit(const QString& typed) {
-    data_.EditRow = static_cast<qint16>(grid_.currentRow());
+    EditRow_ = static_cast<qint16>(grid_.currentRow());
     const bool printable = !typed.isEmpty() && typed.front().unicode() > 32 && typed.front().isPrint();
     if (printable) {
-        EndPrc = 1;
+        EndPrc_ = 1;
         grid_.openEditor(typed);
     } else {
         grid_.openEditor(grid_.cellText(grid_.currentRow(), grid_.currentColumn()));
@@ -33,7 +33,7 @@ void ReadingEntry::MSFlexGridEdit(const QString& typed) {
 
 void ReadingEntry::GridKeyPress(const QString& typed) {
     MSFlexGridEdit(typed);
-    CurRow = static_cast<qint16>(grid_.currentRow());
+    CurRow_ = static_cast<qint16>(grid_.currentRow());
 }
 
 void ReadingEntry::EditKeyCode(int keyCode) {
@@ -41,17 +41,17 @@ void ReadingEntry::EditKeyCode(int keyCode) {
     // same edit a second time.
     if (finishing_) return;
     const QScopedValueRollback finishing(finishing_, true);
-    HitKey = static_cast<qint16>(keyCode);
+    const ChangeNotifier::Batch batch(data_.changed);
+    HitKey_ = static_cast<qint16>(keyCode);
     switch (keyCode) {
         case KeyCode::Enter:
             ReCal();
-            grid_.redrawDiagram();
-            if (CurRow < TestData::GridRows && data_.AdvanceRow == 1) ++CurRow;
-            EndPrc = 0;
-            data_.AdvanceRow = 0;
-            data_.InsertMode = 0;
+            if (CurRow_ < TestData::GridRows && AdvanceRow_ == 1) ++CurRow_;
+            EndPrc_ = 0;
+            AdvanceRow_ = 0;
+            InsertMode_ = 0;
             RefreshGrid();
-            grid_.setCurrentRow(CurRow);
+            grid_.setCurrentRow(CurRow_);
             grid_.focusGrid();
             grid_.setCurrentColumn(1);
             break;
@@ -59,7 +59,7 @@ void ReadingEntry::EditKeyCode(int keyCode) {
         case KeyCode::Down: finishAndStep(+1); break;
         case KeyCode::Escape: {
             // An inserted row keeps the reading it was given, a copy of the one above; the grid shows it.
-            const bool inserting = data_.InsertMode == 1;
+            const bool inserting = InsertMode_ == 1;
             CancelEdit();
             if (inserting) RefreshGrid();
             grid_.focusGrid();
@@ -72,46 +72,60 @@ void ReadingEntry::EditKeyCode(int keyCode) {
 
 void ReadingEntry::CancelEdit() {
     grid_.hideEditor();
-    EndPrc = 0;
-    data_.InsertMode = 0;
+    EndPrc_ = 0;
+    InsertMode_ = 0;
+}
+
+void ReadingEntry::setCurRow(int row) {
+    CurRow_ = static_cast<qint16>(row);
+}
+
+void ReadingEntry::beginInsert(int row) {
+    InsertMode_ = 1;
+    InsertStored_ = 0;
+    setCurRow(row);
+}
+
+void ReadingEntry::forgetEdit() {
+    InsertStored_ = 0;
+    CancelEdit();
 }
 
 void ReadingEntry::finishAndStep(int step) {
     grid_.letEventsRun();
     ReCal();
-    grid_.redrawDiagram();
-    const int target = CurRow + step;
-    if (target >= 1 && target <= TestData::GridRows && data_.AdvanceRow == 1) {
-        CurRow = static_cast<qint16>(target);
-        grid_.setCurrentRow(CurRow);
+    const int target = CurRow_ + step;
+    if (target >= 1 && target <= TestData::GridRows && AdvanceRow_ == 1) {
+        CurRow_ = static_cast<qint16>(target);
+        grid_.setCurrentRow(CurRow_);
     }
-    data_.AdvanceRow = 0;
-    data_.InsertMode = 0;
-    EndPrc = 0;
+    AdvanceRow_ = 0;
+    InsertMode_ = 0;
+    EndPrc_ = 0;
     RefreshGrid();
     grid_.focusGrid();
     grid_.setCurrentColumn(1);
 }
 
 void ReadingEntry::GridClicked() {
+    const ChangeNotifier::Batch batch(data_.changed);
     if (grid_.currentColumn() == 2) grid_.setCurrentColumn(1);
-    CurRow = static_cast<qint16>(grid_.currentRow());
-    if (EndPrc == 1) {
-        CurRow = data_.EditRow;
+    CurRow_ = static_cast<qint16>(grid_.currentRow());
+    if (EndPrc_ == 1) {
+        CurRow_ = EditRow_;
         ReCal();
-        grid_.redrawDiagram();
-        if (CurRow < TestData::GridRows && data_.AdvanceRow == 1) ++CurRow;
-        data_.AdvanceRow = 0;
+        if (CurRow_ < TestData::GridRows && AdvanceRow_ == 1) ++CurRow_;
+        AdvanceRow_ = 0;
         RefreshGrid();
-        grid_.setCurrentRow(CurRow);
+        grid_.setCurrentRow(CurRow_);
         grid_.setCurrentColumn(1);
         grid_.focusGrid();
         grid_.scrollHome();
-        EndPrc = 0;
+        EndPrc_ = 0;
     }
-    if (data_.InsertMode == 1 && data_.InsertStored == 1) {
+    if (InsertMode_ == 1 && InsertStored_ == 1) {
         RefreshGrid();
-        data_.InsertMode = 0;
+        InsertMode_ = 0;
     }
 }
 
@@ -124,6 +138,7 @@ void ReadingEntry::InData() {
     if (!grid_.editorVisible() || committing_) return;
     const QScopeGuard leave([this] { committing_ = false; });
     committing_ = true;
+    const ChangeNotifier::Batch batch(data_.changed);
     const int row = grid_.currentRow();
     if (row < 1 || row > TestData::GridRows) {
         grid_.hideEditor();
@@ -131,28 +146,28 @@ void ReadingEntry::InData() {
     }
     const auto& measure = data_.Measure[data_.CurBlock];
     const int count = data_.DropCount[data_.CurBlock];
-    data_.AdvanceRow = 0;
+    AdvanceRow_ = 0;
     // Slots beyond the data are empty whatever an earlier, longer block left in them; rows there are
     // checked against the last reading by the recalculation.
     const double lower = row == 1 || row - 1 > count ? 0.0 : Format::readingValue(measure[row - 1]);
     const double upper = row >= count ? 1000.0 : Format::readingValue(measure[row + 1]);
-    data_.InsertStored = 1;
-    EndPrc = 1;
+    InsertStored_ = 1;
+    EndPrc_ = 1;
     const QString text = grid_.editorText();
     if (grid_.currentColumn() == 2) {
         refuse(QStringLiteral("貫入量は修正できません。"));
-        EndPrc = 0;
+        EndPrc_ = 0;
     } else if (text.isEmpty()) {
-        EndPrc = 0;
+        EndPrc_ = 0;
     } else if (!Format::isNumeric(text)) {
         refuse(QStringLiteral("数値を入力して下さい。"));
-        EndPrc = 0;
+        EndPrc_ = 0;
     } else if (const double value = Format::valueOf(text); value > 1000.0) {
         refuse(QStringLiteral("入力された値が正しくありません。(入力値は1000cm以下)"));
-        EndPrc = 0;
+        EndPrc_ = 0;
     } else if (lower <= value && value <= upper) {
         storeReading(row, text);
-        data_.AdvanceRow = 1;
+        AdvanceRow_ = 1;
     } else {
         if (value < lower)
             refuse(tooSmall());
@@ -160,23 +175,24 @@ void ReadingEntry::InData() {
             refuse(QStringLiteral("入力された値が正しくありません。(入力値：大)"));
         else
             refuse(QStringLiteral("入力された値が正しくありません。"));
-        EndPrc = 0;
+        EndPrc_ = 0;
     }
     grid_.hideEditor();
 }
 
 void ReadingEntry::ReCal() {
+    const ChangeNotifier::Batch batch(data_.changed);
     grid_.hideGrid();
     cursorRow_ = grid_.currentRow();
     cursorColumn_ = grid_.currentColumn();
     const QString text = grid_.editorText();
     const double value = Format::valueOf(text);
     const int count = data_.DropCount[data_.CurBlock];
-    if (!Format::isNumeric(text) || value > 1000.0 || CurRow < 1 || CurRow > TestData::GridRows)
-        EndPrc = 0;
-    else if (CurRow == count + 1)
+    if (!Format::isNumeric(text) || value > 1000.0 || CurRow_ < 1 || CurRow_ > TestData::GridRows)
+        EndPrc_ = 0;
+    else if (CurRow_ == count + 1)
         appendDrop(text, value);
-    else if (CurRow > count + 1)
+    else if (CurRow_ > count + 1)
         fillGap(text, value);
     else
         changeReading(text, value);
@@ -184,28 +200,28 @@ void ReadingEntry::ReCal() {
 }
 
 void ReadingEntry::appendDrop(const QString& text, double value) {
-    auto& measure = data_.Measure[data_.CurBlock];
-    const int row = CurRow;
+    const auto& measure = data_.Measure[data_.CurBlock];
+    const int row = CurRow_;
     if (value >= Format::readingValue(measure[row - 1])) {
         moveTo(row, 1);
         storeReading(row, text);
         moveTo(row, 2);
-        grid_.setCellText(row, 2, Format::display(measure[row] - measure[row - 1]));
+        showPenetration(grid_, data_, data_.CurBlock, row);
         data_.DropCount[data_.CurBlock] = static_cast<qint16>(row);
     } else {
-        data_.AdvanceRow = 0;
+        AdvanceRow_ = 0;
         refuse(tooSmall());
         grid_.setEditorText(QString());
         // With Up the user leaves the empty row; row 1 has no row above it.
-        if (HitKey == KeyCode::Up && CurRow > 1) --CurRow;
+        if (HitKey_ == KeyCode::Up && CurRow_ > 1) --CurRow_;
     }
-    EndPrc = 0;
+    EndPrc_ = 0;
 }
 
 void ReadingEntry::fillGap(const QString& text, double value) {
     auto& measure = data_.Measure[data_.CurBlock];
     const int count = data_.DropCount[data_.CurBlock];
-    const int row = CurRow;
+    const int row = CurRow_;
     const float last = count == 0 ? 0.0f : measure[count];
     if (static_cast<float>(value) < last) {
         dialogs_.message(QStringLiteral("入力された値が正しくありません。（調査値：小）"), Buttons::Ok);
@@ -225,17 +241,17 @@ void ReadingEntry::fillGap(const QString& text, double value) {
         storeReading(row, text);
         for (int i = count + 1; i <= row; ++i) {
             moveTo(i, 2);
-            grid_.setCellText(i, 2, Format::display(measure[i] - measure[i - 1]));
+            showPenetration(grid_, data_, data_.CurBlock, i);
         }
         data_.DropCount[data_.CurBlock] = static_cast<qint16>(row);
     }
-    EndPrc = 0;
+    EndPrc_ = 0;
 }
 
 void ReadingEntry::changeReading(const QString& text, double value) {
-    auto& measure = data_.Measure[data_.CurBlock];
+    const auto& measure = data_.Measure[data_.CurBlock];
     const int count = data_.DropCount[data_.CurBlock];
-    const int row = CurRow;
+    const int row = CurRow_;
     const double lower = row == 1 ? 0.0 : Format::readingValue(measure[row - 1]);
     const double upper = row >= count ? 1000.0 : Format::readingValue(measure[row + 1]);
     if (grid_.currentColumn() == 2) {
@@ -244,13 +260,13 @@ void ReadingEntry::changeReading(const QString& text, double value) {
         moveTo(row, 1);
         storeReading(row, text);
         // Below an inserted row every penetration has moved; otherwise only this drop's and the next.
-        const int last = data_.InsertMode == 1 ? count : std::min(row + 1, count);
+        const int last = InsertMode_ == 1 ? count : std::min(row + 1, count);
         for (int i = row; i <= last; ++i) {
             moveTo(i, 2);
-            grid_.setCellText(i, 2, Format::display(measure[i] - measure[i - 1]));
+            showPenetration(grid_, data_, data_.CurBlock, i);
         }
     }
-    EndPrc = 0;
+    EndPrc_ = 0;
 }
 
 // An accepted reading shows in its display form and is stored as the value of that form, i.e.
@@ -259,6 +275,7 @@ void ReadingEntry::storeReading(int row, const QString& text) {
     const QString shown = Format::display(Format::valueOf(text));
     grid_.setCellText(row, 1, shown);
     data_.Measure[data_.CurBlock][row] = static_cast<float>(Format::valueOf(shown));
+    data_.changed.notify();
 }
 
 // Leaving the current cell commits an open edit, as a move of the grid's current cell does.
@@ -271,13 +288,8 @@ void ReadingEntry::moveTo(int row, int column) {
 
 void ReadingEntry::RefreshGrid() {
     grid_.hideGrid();
-    const auto& measure = data_.Measure[data_.CurBlock];
-    for (int i = 1; i <= data_.DropCount[data_.CurBlock]; ++i) {
-        grid_.setCellText(i, 1, Format::display(measure[i]));
-        grid_.setCellText(i, 2, Format::display(measure[i] - measure[i - 1]));
-    }
+    for (int i = 1; i <= data_.DropCount[data_.CurBlock]; ++i) showDrop(grid_, data_, data_.CurBlock, i);
     grid_.refreshGrid();
-    grid_.setCurrentRow(CurRow);
+    grid_.setCurrentRow(CurRow_);
     grid_.showGrid();
-    grid_.redrawDiagram();
 }

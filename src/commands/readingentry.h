@@ -18,7 +18,8 @@ inline constexpr int Down = 40;
 // The rules that turn a reading typed into the drop grid into block data: opening an edit, the commit
 // step `InData`, which checks the typed text against the neighbouring readings and stores it, the
 // recalculation `ReCal`, which appends a drop, fills a gap or recomputes the penetrations, the keys
-// that finish an edit, the follow-up of a grid click, and `RefreshGrid`.
+// that finish an edit, the follow-up of a grid click, and `RefreshGrid`. It owns the state of the edit
+// in progress; the commands change it through the methods below only.
 //
 // The recalculation writes cells as the grid does: its first write to a cell other than the current
 // one runs the commit step, as leaving the current cell would.
@@ -45,12 +46,23 @@ public:
     void InData();
     // Brings the block in line with the editor's text for row `CurRow`.
     void ReCal();
-    // Rewrites both columns of the shown block's drop rows and redraws the diagram.
+    // Rewrites both columns of the shown block's drop rows.
     void RefreshGrid();
 
-    qint16 CurRow = 1;  // the drop the current edit or command applies to
-    qint16 HitKey = 0;  // last key handled by the editor's key dispatcher
-    qint16 EndPrc = 0;  // an accepted value still waits for its follow-up
+    // The drop the next command applies to.
+    void setCurRow(int row);
+    // The insert command opened row `row` for its value.
+    void beginInsert(int row);
+    // The blocks were replaced or emptied: no edit is open and no insert waits for its value.
+    void forgetEdit();
+
+    qint16 CurRow() const { return CurRow_; }              // the drop the current edit or command applies to
+    qint16 HitKey() const { return HitKey_; }              // last key handled by the editor's key dispatcher
+    qint16 EndPrc() const { return EndPrc_; }              // an accepted value still waits for its follow-up
+    qint16 InsertMode() const { return InsertMode_; }      // an inserted row is open for its value
+    qint16 InsertStored() const { return InsertStored_; }  // the commit step has run since the insert
+    qint16 AdvanceRow() const { return AdvanceRow_; }      // the commit step accepted: the cursor may move on
+    qint16 EditRow() const { return EditRow_; }            // grid row the editor was last opened on
 
 private:
     void finishAndStep(int step);
@@ -64,6 +76,13 @@ private:
     TestData& data_;
     GridView& grid_;
     Dialogs& dialogs_;
+    qint16 CurRow_ = 1;
+    qint16 HitKey_ = 0;
+    qint16 EndPrc_ = 0;
+    qint16 InsertMode_ = 0;
+    qint16 InsertStored_ = 0;
+    qint16 AdvanceRow_ = 0;
+    qint16 EditRow_ = 0;
     int cursorRow_ = 0;  // the cell the recalculation writes to, to tell when it leaves the current cell
     int cursorColumn_ = 0;
     bool committing_ = false;

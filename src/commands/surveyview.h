@@ -14,8 +14,7 @@ enum class SurveyField {
     TestDay
 };
 
-// The survey fields, the block-number box and the caption of the main window, as the block
-// commands see them.
+// The survey fields, the block-number box and the caption of the main window, as the commands see them.
 class SurveyView {
 public:
     virtual ~SurveyView() = default;
@@ -30,3 +29,11 @@ public:
     virtual void setCaption(const QString& caption) = 0;
     virtual void focusSurveyName() = 0;
 };
+
+// The main window's caption, and with a data file its name in brackets.
+inline QString mainCaption() {
+    return QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ﾒｲﾝﾌﾚｰﾑ");
+}
+inline QString mainCaption(const QString& file) {
+    return mainCaption() + QStringLiteral(" [") + file + QLatin1Char(']');
+}

@@ -1,19 +1,11 @@
-#include "counter/counterimport.h"
-
-#include <gtest/gtest.h>
+#include "commands/counterimport.h"
 
 #include <cstdio>
-
-#include <QTemporaryDir>
 #include <string>
 #include <vector>
 
-#include "counter/counterimportwindow.h"
-#include "datafile/filecommands.h"
-#include "datafile/filecommandwindow.h"
+#include "commandsfixture.h"
 #include "datafile/testfiles.h"
-#include "model/testdata.h"
-#include "support/scripteddialogs.h"
 
 namespace {
 
@@ -22,59 +14,18 @@ const QString NoData = QStringLiteral("データが読込まれていません�
 // "GGT 制御番号  " in CP932.
 const std::string ControlLine = "GGT \x90\xa7\x8c\xe4\x94\xd4\x8d\x86  ";
 
-// The main window: empties the data set as its ClearAllData does, runs the real data correction, and
-// records what the import asked of it.
-class FakeWindow : public CounterImportWindow, public FileCommandWindow {
-public:
-    FakeWindow(TestData& data, Dialogs& dialogs) : data_(data), files_(data, dialogs, *this) {}
-
-    void ClearAllData() override {
-        calls.push_back("ClearAllData");
-        for (int block = 1; block <= data_.BlockCount; ++block) {
-            data_.DropCount[block] = 0;
-            data_.Measure[block] = {};
-            data_.SurveyName[block].clear();
-        }
-        data_.CurBlock = 1;
-    }
-    void correctReadings() override {
-        calls.push_back("mnuFileCheck");
-        files_.mnuFileCheck();
-    }
-    void showImportedData() override { calls.push_back("showImportedData"); }
-
-    void StoreBlockHeader() override {}
-    void setCaption(const QString&) override { calls.push_back("setCaption"); }
-    void clearGrid(int) override {}
-    void showLoadedData() override {}
-    void showCorrectedData() override { calls.push_back("showCorrectedData"); }
-
-    std::vector<std::string> calls;
-
-private:
-    TestData& data_;
-    FileCommands files_;
-};
-
-class CounterImportTest : public testing::Test {
+class CounterImportTest : public CommandsTest {
 protected:
     QString file(const char* name, const std::string& bytes) {
         const QString path = folder.filePath(QString::fromLatin1(name));
         writeBytes(path, bytes);
         return path;
     }
-    std::vector<float> readings(int block) const {
-        return {data.Measure[block].begin() + 1, data.Measure[block].begin() + 1 + data.DropCount[block]};
-    }
 
-    QTemporaryDir folder;
     QString textPath = folder.filePath(QStringLiteral("k40txt.tmp"));
-    TestData data;
-    ScriptedDialogs dialogs;
-    FakeWindow window{data, dialogs};
-    CounterImport import{data, dialogs, window};
-    const InheritedSurvey survey{QStringLiteral("調査"), QStringLiteral("山田"), QStringLiteral("2024"),
-                                 QStringLiteral("現場"), QStringLiteral("No.3"), QStringLiteral("25cm")};
+    CounterImport& import = commands.counterImport;
+    const InheritedSurvey inherited{QStringLiteral("調査"), QStringLiteral("山田"), QStringLiteral("2024"),
+                                    QStringLiteral("現場"), QStringLiteral("No.3"), QStringLiteral("25cm")};
 };
 
 using Readings = std::vector<float>;
@@ -84,10 +35,13 @@ TEST_F(CounterImportTest, FillsTheNumberedBlocksWithCumulativeCentimetresThenCor
          "001 11/05 12:07 003 .0\r\n2.4 3.0 5.6 \r\n\r\n"
          "002 01/02 08:59 003 1.2\r\n10.0 -4.0 6.0 \r\n\r\n" +
              ControlLine + "002 0006\r\n");
-    EXPECT_TRUE(import.cmdDataEx_Click(survey, textPath));
-    EXPECT_EQ(window.calls, (std::vector<std::string>{"ClearAllData", "mnuFileCheck", "showCorrectedData",
-                                                      "showImportedData"}));
+    setReadings(3, {1.0f, 2.0f, 3.0f, 4.0f});
+    show(3);
+    EXPECT_TRUE(import.importCounterText(inherited, textPath));
     EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(cell(1, 1), "0.2");
+    EXPECT_EQ(cell(4, 1), "");
+    EXPECT_EQ(survey.blockNumber, QStringLiteral("1"));
     EXPECT_EQ(data.BlockCount, 2);
     EXPECT_EQ(data.CurBlock, 1);
     EXPECT_EQ(readings(1), (Readings{0.2f, 0.5f, 1.1f}));
@@ -106,7 +60,7 @@ TEST_F(CounterImportTest, NoRecordsLeaveOneEmptyBlockAndTheCorrectionRefuses) {
         file("k40txt.tmp", text);
         data.BlockCount = 2;
         dialogs.expect(NoData);
-        EXPECT_TRUE(import.cmdDataEx_Click(survey, textPath));
+        EXPECT_TRUE(import.importCounterText(inherited, textPath));
         EXPECT_EQ(data.BlockCount, 1);
         EXPECT_EQ(data.DropCount[1], 0);
     }
@@ -118,12 +72,12 @@ TEST_F(CounterImportTest, WithoutRecordOneBlockOneStaysEmptyAndNothingIsCorrecte
          "003 01/02 09:10 001 .0\r\n1.0 \r\n\r\n" +
              ControlLine + "002 0003\r\n");
     dialogs.expect(NoData);
-    EXPECT_TRUE(import.cmdDataEx_Click(survey, textPath));
+    EXPECT_TRUE(import.importCounterText(inherited, textPath));
     EXPECT_EQ(data.BlockCount, 3);
     EXPECT_EQ(data.DropCount[1], 0);
     EXPECT_EQ(readings(2), (Readings{0.5f, 0.4f}));
     EXPECT_EQ(readings(3), (Readings{0.1f}));
-    EXPECT_EQ(data.SurveyName[3], survey.Tchousa);
+    EXPECT_EQ(data.SurveyName[3], inherited.surveyName);
 }
 
 TEST_F(CounterImportTest, ATextItCannotStoreAsksForTheFileAndCancelEndsTheImport) {
@@ -145,15 +99,18 @@ TEST_F(CounterImportTest, ATextItCannotStoreAsksForTheFileAndCancelEndsTheImport
         SCOPED_TRACE(text.reason);
         file("k40txt.tmp", text.text);
         TestData read;
-        const std::optional<QString> reason = ReadCounterText(textPath, survey, read);
-        ASSERT_TRUE(reason);
-        EXPECT_NE(reason->indexOf(QString::fromStdString(text.reason)), -1) << reason->toStdString();
+        const std::optional<Failure> refusal = ReadCounterText(textPath, inherited, read);
+        ASSERT_TRUE(refusal);
+        EXPECT_EQ(refusal->kind, Failure::Kind::RefusedInput);
+        EXPECT_NE(refusal->text.indexOf(QString::fromStdString(text.reason)), -1)
+            << refusal->text.toStdString();
 
+        // The data in memory are gone, whatever the text brings.
+        setReadings(5, {1.0f});
         dialogs.expect(LocateFile);
         dialogs.expectOpenFile(std::nullopt);
-        window.calls.clear();
-        EXPECT_FALSE(import.cmdDataEx_Click(survey, textPath));
-        EXPECT_EQ(window.calls, std::vector<std::string>{"ClearAllData"});
+        EXPECT_FALSE(import.importCounterText(inherited, textPath));
+        EXPECT_EQ(data.DropCount[5], 0);
     }
     const ShownFileDialog& chooser = dialogs.shownFileDialogs().back();
     EXPECT_FALSE(chooser.save);
@@ -169,9 +126,10 @@ TEST_F(CounterImportTest, RecordsBeyondTheHundredthBlockStopTheReadingAndKeepThe
         records += header;
     }
     file("k40txt.tmp", records + ControlLine + "101 0101\r\n");
-    const std::optional<QString> reason = ReadCounterText(textPath, survey, data);
-    ASSERT_TRUE(reason);
-    EXPECT_NE(reason->indexOf(QStringLiteral("101番目の記録を読込めません。")), -1) << reason->toStdString();
+    const std::optional<Failure> refusal = ReadCounterText(textPath, inherited, data);
+    ASSERT_TRUE(refusal);
+    EXPECT_NE(refusal->text.indexOf(QStringLiteral("101番目の記録を読込めません。")), -1)
+        << refusal->text.toStdString();
     EXPECT_EQ(data.BlockCount, 100);
     EXPECT_EQ(readings(100), (Readings{2.0f}));
 }
@@ -190,7 +148,7 @@ TEST_F(CounterImportTest, AChosenDumpIsConvertedAndAChosenTextIsRead) {
     dialogs.expect(QStringLiteral("ﾌｧｲﾙ%1の記録数129が、読込める数(128)を超えています。").arg(badDump));
     dialogs.expect(LocateFile);
     dialogs.expectOpenFile(goodDump);
-    EXPECT_TRUE(import.cmdDataEx_Click(survey, textPath));
+    EXPECT_TRUE(import.importCounterText(inherited, textPath));
     EXPECT_EQ(readings(1), (Readings{0.2f, 0.5f}));
     EXPECT_EQ(data.TestMonth[1], QStringLiteral("11"));
     EXPECT_EQ(bytesOf(textPath).substr(0, 22), "001 11/05 12:07 002 .0");
@@ -199,7 +157,7 @@ TEST_F(CounterImportTest, AChosenDumpIsConvertedAndAChosenTextIsRead) {
     dialogs.expect(LocateFile);
     dialogs.expectOpenFile(text);
     dialogs.expect(NoData);
-    EXPECT_TRUE(import.cmdDataEx_Click(survey, textPath));
+    EXPECT_TRUE(import.importCounterText(inherited, textPath));
     EXPECT_EQ(readings(4), (Readings{2.0f}));
     EXPECT_FALSE(QFile::exists(textPath));
 }

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "commands/blockcommands.h"
+#include "commands/counterimport.h"
+#include "commands/counterread.h"
+#include "commands/filecommands.h"
+#include "commands/readingentry.h"
+
+class CounterLink;
+class CounterReadView;
+class Dialogs;
+class GridView;
+class SurveyView;
+struct PortSetting;
+struct TestData;
+
+// The views the commands show the data set in: the drop grid, the survey fields with the caption, and
+// what a counter read shows.
+struct CommandViews {
+    GridView& grid;
+    SurveyView& survey;
+    CounterReadView& counterRead;
+};
+
+// Every command of the main window, wired to the data set, the dialogs and the views. The main window
+// makes one over its widgets; a test can make one over views of its own, without any window.
+struct Commands {
+    Commands(TestData& data, Dialogs& dialogs, const CommandViews& views, CounterLink& link,
+             const PortSetting& port);
+    Commands(const Commands&) = delete;
+    Commands& operator=(const Commands&) = delete;
+
+    ReadingEntry entry;
+    BlockCommands blocks;
+    FileCommands files;
+    CounterImport counterImport;
+    CounterRead counterRead;
+};

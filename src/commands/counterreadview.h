@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+struct K40Parameters;
+
+// What the windows show of a counter read besides the data: the read command's menu item, the progress
+// window of a transfer and, in debug mode, the transfer window.
+class CounterReadView {
+public:
+    virtual ~CounterReadView() = default;
+
+    // A transfer is about to start: the read command cannot be chosen again in this run.
+    virtual void readStarted() = 0;
+    // The progress window, shown while a transfer runs.
+    virtual void showTransferProgress() = 0;
+    virtual void closeTransferProgress() = 0;
+    // Debug mode: the transfer window with the parameters, which the operator drives.
+    virtual void showTransferWindow(const K40Parameters& parameters, const QString& device) = 0;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+class BlockCommands;
+class Dialogs;
+class ReadingEntry;
+class SurveyView;
+struct TestData;
+
+// The commands of the file menu that move the data set between memory and a data file, and the data
+// correction.
+class FileCommands {
+public:
+    FileCommands(TestData& data, Dialogs& dialogs, BlockCommands& blocks, ReadingEntry& entry,
+                 SurveyView& survey);
+
+    // 開く (mnuOpen): after asking whether the shown data may be discarded, opens a data file chosen
+    // in a dialog.
+    void open();
+    // 上書き保存 (mnuSave): saves to the current data file after asking, or asks for a name when there
+    // is none.
+    void save();
+    // 名前を付けて保存 (mnuSaveName): saves under a name chosen in a dialog, replacing such a file
+    // without asking.
+    void saveAs();
+    // データ補正 (mnuFileCheck): removes the readings that break the rising depth sequence, in every block.
+    void correctReadings();
+
+    // Opens a data file as 開く does once the file is chosen; returns whether it was loaded.
+    bool openFile(const QString& path);
+
+private:
+    bool refuseWithoutData(const QString& text);
+    void saveTo(const QString& path);
+
+    TestData& data_;
+    Dialogs& dialogs_;
+    BlockCommands& blocks_;
+    ReadingEntry& entry_;
+    SurveyView& survey_;
+};

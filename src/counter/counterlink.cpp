@@ -1,0 +1,61 @@
+#include "counter/counterlink.h"
+
+#include <QDateTime>
+
+#include "counter/readdump.h"
+#include "counter/systemareaimage.h"
+#include "platform/serialline.h"
+
+CounterLink::CounterLink(std::unique_ptr<SerialLine> line, std::chrono::milliseconds timeLimit,
+                         std::chrono::milliseconds firstChunkLimit)
+    : line_(std::move(line)), driver_(*line_, timeLimit, firstChunkLimit) {
+    driver_.progressed = [this](const TransferProgress& progress) { emit progressed(progress); };
+}
+
+CounterLink::~CounterLink() = default;
+
+CounterLink::Outcome CounterLink::read(const QString& device, const K40Parameters& parameters,
+                                       const QString& dumpPath, const std::function<bool()>& eraseApproved) {
+    Outcome outcome;
+    outcome.received = open(device) && receive(parameters, dumpPath);
+    if (outcome.received && eraseApproved()) outcome.written = write(parameters);
+    outcome.failure = failure_;
+    close();
+    return outcome;
+}
+
+bool CounterLink::open(const QString& device) {
+    failure_.reset();
+    if (const std::optional<SerialOpenFailure> refused = line_->open(device))
+        return failed({TransferFailure::Kind::OpenFailed, {}, {}, device, *refused});
+    return true;
+}
+
+bool CounterLink::receive(const K40Parameters& parameters, const QString& dumpPath) {
+    failure_.reset();
+    if (!driver_.receive(parameters.K40DRV_H8)) return failed(*driver_.failure());
+    if (const std::optional<QString> error = ReadDump::write(dumpPath, driver_.dump()))
+        return failed({TransferFailure::Kind::DumpNotWritten, {}, *error, {}, {}});
+    return true;
+}
+
+bool CounterLink::write(const K40Parameters& parameters) {
+    failure_.reset();
+    if (!driver_.write(SystemArea::image(QDateTime::currentDateTime(), parameters.parameterBytes())))
+        return failed(*driver_.failure());
+    return true;
+}
+
+void CounterLink::stop() {
+    driver_.stop();
+}
+
+void CounterLink::close() {
+    line_->close();
+}
+
+bool CounterLink::failed(const TransferFailure& failure) {
+    failure_ = failure;
+    line_->close();
+    return false;
+}

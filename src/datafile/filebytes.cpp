@@ -1,0 +1,34 @@
+#include "datafile/filebytes.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QFile>
+#include <cerrno>
+#include <cstring>
+
+// Read with the system's calls rather than QFile, whose words for a folder are "Unknown error".
+std::optional<std::string> ReadFileBytes(const QString& path, off_t largest, QString& reason) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        reason = QString::fromLocal8Bit(std::strerror(errno));
+        return std::nullopt;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && status.st_size > largest) {
+        ::close(fd);
+        reason = QString::fromLocal8Bit(std::strerror(EFBIG));
+        return std::nullopt;
+    }
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(status.st_size));
+    char buffer[65536];
+    ssize_t count = 0;
+    while ((count = ::read(fd, buffer, sizeof buffer)) > 0 || (count < 0 && errno == EINTR))
+        if (count > 0) bytes.append(buffer, static_cast<size_t>(count));
+    const int error = count < 0 ? errno : 0;
+    ::close(fd);
+    if (error == 0) return bytes;
+    reason = QString::fromLocal8Bit(std::strerror(error));
+    return std::nullopt;
+}

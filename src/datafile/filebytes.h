@@ -1,0 +1,10 @@
+#pragma once
+
+#include <sys/types.h>
+#include <QString>
+#include <optional>
+#include <string>
+
+// The whole content of a file of at most `largest` bytes, or, when it cannot be read or is larger, the
+// system's words for why.
+std::optional<std::string> ReadFileBytes(const QString& path, off_t largest, QString& reason);

@@ -1,0 +1,5 @@
+#include "print/printprogress.h"
+
+void PrintProgress::setProgress(int drop) {
+    bar_.setProgress(ProgressBase + drop);
+}
