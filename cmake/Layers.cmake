@@ -1,5 +1,6 @@
 # The layers of the application, enforced by the build:
-#   logic libraries (model, datafile, counter, diagram, print) and the platform seams link QtCore only;
+#   logic libraries (model, datafile, counter, diagram, print, commands) and the platform seams link
+#   QtCore only;
 #   window libraries may link Qt Widgets, Gui, PrintSupport and SerialPort.
 # terrako_check_layers() at the end of the top-level list refuses a logic library that links anything else.
 

@@ -1,7 +1,19 @@
-# Checks that the logic layers include no Qt header beyond QtCore: window, painting, printing and
-# serial classes belong to the window layer and the platform's Qt implementations.
+# Checks the includes of the logic layers: no Qt header beyond QtCore (window, painting, printing and
+# serial classes belong to the window layer and the platform's Qt implementations), and no header of a
+# library above the including one, so that the includes run down the layers as the links do.
 #   cmake -DSOURCE_DIR=<src> -DQTCORE_DIR=<.../qt6/QtCore> -P check-layers.cmake
-set(logic_folders model datafile counter diagram print platform)
+cmake_minimum_required(VERSION 3.25)
+
+# Each logic folder with the folders it may include from.
+set(below_platform platform)
+set(below_model model platform)
+set(below_diagram diagram model platform)
+set(below_datafile datafile model platform)
+set(below_counter counter datafile model platform)
+set(below_print print diagram model platform)
+set(below_commands commands counter datafile diagram print model platform)
+set(logic_folders platform model diagram datafile counter print commands)
+
 set(failures "")
 foreach(folder IN LISTS logic_folders)
     file(GLOB_RECURSE sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
@@ -15,9 +27,17 @@ foreach(folder IN LISTS logic_folders)
                 list(APPEND failures "${source}: <${header}> is not a QtCore header")
             endif()
         endforeach()
+        file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"/]+/")
+        foreach(line IN LISTS includes)
+            string(REGEX REPLACE "^[^\"]*\"([^\"]+)\".*$" "\\1" header "${line}")
+            string(REGEX REPLACE "/.*$" "" library "${header}")
+            if(NOT library IN_LIST below_${folder} OR header MATCHES "/gui/|^platform/serial/")
+                list(APPEND failures "${source}: \"${header}\" belongs to a layer above ${folder}")
+            endif()
+        endforeach()
     endforeach()
 endforeach()
 if(failures)
     list(JOIN failures "\n" report)
-    message(FATAL_ERROR "Logic code includes headers of the window layer:\n${report}")
+    message(FATAL_ERROR "Logic code includes headers of the layers above it:\n${report}")
 endif()

@@ -86,4 +86,17 @@ TEST_F(DataFileJobsTest, ResaveWritesTheExtendedLayoutOrLeavesTheTargetAlone) {
     EXPECT_NE(failed.err.find("に保存できませんでした。\n(Not a directory)"), std::string::npos);
 }
 
+// Exit codes follow the kind of failure: a folder named as the input is unreadable, never a refused file.
+TEST_F(DataFileJobsTest, AFolderGivenForTheInputExitsOneInEveryJob) {
+    const QString out = folder.filePath("out.txt");
+    for (const QStringList& job :
+         {QStringList{"dump", folder.path()}, QStringList{"resave", folder.path(), out},
+          QStringList{"convert", folder.path(), out}, QStringList{"import", folder.path(), out}}) {
+        const JobRun failed = run(job);
+        EXPECT_EQ(failed.exitCode, 1) << job.join(' ').toStdString() << "\n" << failed.err;
+        EXPECT_NE(failed.err.find(folder.path().toStdString()), std::string::npos) << failed.err;
+        EXPECT_FALSE(QFile::exists(out));
+    }
+}
+
 }  // namespace

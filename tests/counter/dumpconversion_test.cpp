@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <string>
 
+#include "counter/readdump.h"
 #include "datafile/testfiles.h"
 
 namespace {
@@ -98,6 +99,20 @@ TEST_F(DumpConversionTest, RefusesADamagedDumpAndLeavesTheTextAsItWas) {
     const std::optional<Failure> missing = ConvertDump(folder.filePath(QStringLiteral("none.tmp")), textPath);
     EXPECT_EQ(missing.value().kind, Failure::Kind::Unreadable);
     EXPECT_NE(missing.value().text.indexOf(QStringLiteral("none.tmp")), -1);
+}
+
+// On a full disk the memory received from the counter is not left half written as if saved.
+TEST_F(DumpConversionTest, TheReceivedMemoryIsSavedWholeOrNotAtAll) {
+    writeBytes(dumpPath, "earlier");
+    std::optional<QString> reason;
+    {
+        const FileSizeLimit diskFull(1000);
+        reason = ReadDump::write(dumpPath, QByteArray(30720, '0'));
+    }
+    EXPECT_EQ(reason, QStringLiteral("File too large"));
+    EXPECT_EQ(bytesOf(dumpPath), "earlier");
+    EXPECT_FALSE(ReadDump::write(dumpPath, "0A1B"));
+    EXPECT_EQ(bytesOf(dumpPath), "0A1B\r\n");
 }
 
 }  // namespace

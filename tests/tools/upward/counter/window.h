@@ -1,0 +1,4 @@
+#pragma once
+
+// Logic that reaches into the window layer.
+#include "counter/gui/K40DebForm.h"
