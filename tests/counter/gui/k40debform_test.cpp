@@ -103,6 +103,10 @@ TEST_F(TransferWindows, BothWindowsFollowBothPhasesToTheEnd) {
     EXPECT_TRUE(enabled(*form, "TxBtn"));
     EXPECT_FALSE(enabled(*form, "RxBtn"));
     EXPECT_FALSE(enabled(*form, "StopBtn"));
+    const QString screens = QCoreApplication::applicationDirPath() + QStringLiteral("/screens");
+    QDir().mkpath(screens);
+    EXPECT_TRUE(progress.grab().save(screens + QStringLiteral("/K40DevSubForm.png")));
+    EXPECT_TRUE(form->grab().save(screens + QStringLiteral("/K40DebForm.png")));
     ASSERT_TRUE(form->writePhase());
     EXPECT_EQ(form->parameters().K40DRV_H7, 1);
     EXPECT_EQ(str(text(progress, "Text1")), "[通信完了] --> ﾃﾞｰﾀの通信が終了しました。");
