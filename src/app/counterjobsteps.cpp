@@ -42,26 +42,42 @@ private:
 
 }  // namespace
 
+std::optional<Failure> parsePortArgument(const QString& text, PortSetting& port) {
+    // The system's list of devices is only needed for a name that is not a number or a path.
+    port.sessionPort = PortSetting::parse(text, {});
+    if (!port.sessionPort) port.sessionPort = PortSetting::parse(text, availableSerialDevices());
+    if (port.sessionPort) return std::nullopt;
+    switch (PortSetting::refusalOf(text)) {
+        case PortSetting::Refusal::Absent:
+            return Failure{Failure::Kind::Device,
+                           text + QStringLiteral(" does not exist: the device was unplugged or renamed")};
+        case PortSetting::Refusal::NotSerial:
+            return Failure{Failure::Kind::Device, text + QStringLiteral(" is not a serial port")};
+        case PortSetting::Refusal::NotAPort: break;
+    }
+    return Failure{
+        Failure::Kind::Device,
+        QStringLiteral("not a serial port: ") + text +
+            QStringLiteral(" (give a port number 1-255, a device name such as ttyUSB0, or a device "
+                           "path such as /dev/ttyUSB0)")};
+}
+
 std::optional<Failure> receiveFromCounter(const QString& portText, bool erase) {
     int argc = 1;
     char name[] = "terrako-diagraph";
     char* argv[] = {name, nullptr};
     QCoreApplication application(argc, argv);
 
-    // The system's list of devices is only needed for a name that is not a number or a path.
-    auto port = PortSetting::parse(portText, {});
-    if (!port) port = PortSetting::parse(portText, availableSerialDevices());
-    if (!port) return Failure{Failure::Kind::Device, QStringLiteral("not a serial port: ") + portText};
-    // A device chosen by name sends the default port number to the counter, as the settings do.
-    const int number = port->number > 0 ? port->number : PortSetting().CommPort;
-    const QString device = port->number > 0 ? PortSetting::numberedDevice(port->number) : port->device;
+    PortSetting port;
+    if (const std::optional<Failure> refusal = parsePortArgument(portText, port)) return refusal;
+    const QString device = port.deviceInForce();
 
     CounterLink link(std::make_unique<QtSerialLine>());
     ProgressReport report;
     QObject::connect(&link, &CounterLink::progressed,
                      [&report](const TransferProgress& progress) { report(progress); });
     const CounterLink::Outcome outcome =
-        link.read(device, K40Parameters::forRead(number), ReadDump::fileName(), [erase] {
+        link.read(device, K40Parameters::forRead(port.numberInForce()), ReadDump::fileName(), [erase] {
             printJobMessage(QStringLiteral("wrote ") + ReadDump::fileName());
             return erase;
         });
@@ -71,8 +87,9 @@ std::optional<Failure> receiveFromCounter(const QString& portText, bool erase) {
 
 std::optional<Failure> saveCounterText(const QString& textPath, const QString& out) {
     TestData data;
-    if (const std::optional<Failure> failure = ReadCounterText(textPath, InheritedSurvey{}, data))
-        return failure;
+    const CounterTextRead read = ReadCounterText(textPath, InheritedSurvey{}, data);
+    if (read.failure) return read.failure;
+    if (!read.leftOut.empty()) printJobMessage(LeftOutRecordsNotice(read.leftOut));
     CorrectReadings(data);
     // The save refuses a data set whose first block holds no drops.
     if (!data.hasData()) return Failure{Failure::Kind::WriteFailed, QStringLiteral("データがありません。")};

@@ -6,8 +6,14 @@
 
 #include "platform/failure.h"
 
+struct PortSetting;
+
 // The steps the counter's command-line jobs share. Each reports its progress on stderr and fails with
 // the words the command line prints.
+
+// Takes the port given on the command line (a number, a device name or a device path) as the port of
+// this run; fails with the reason a text names no port.
+std::optional<Failure> parsePortArgument(const QString& text, PortSetting& port);
 
 // Reads the counter on `port` (a number or a device) into k40read.tmp in the current folder, with
 // progress on stderr; with `erase`, then writes the system area, which erases the counter's records.

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "app/counterjobsteps.h"
+#include "app/jobmessages.h"
+#include "counter/portsetting.h"
 #include "mainwin/mainapplication.h"
 #include "platform/appinfo.h"
 #include "platform/gui/fonts.h"
@@ -26,13 +29,19 @@ int startGui(int argc, char* argv[], const GuiOptions& options) {
                      qPrintable(AppInfo::programName()));
         return 1;
     }
+    // --port means what it means for the counter jobs: a number, a device name or a device path.
+    PortSetting port;
+    if (!options.device.isEmpty())
+        if (const std::optional<Failure> refusal = parsePortArgument(options.device, port))
+            return jobExit(refusal);
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(AppInfo::title());
     installApplicationFonts();
     installJapaneseQtTexts();
 
     MainApplication main;
-    main.setSessionDevice(options.device);
+    if (port.sessionPort) main.setSessionPort(*port.sessionPort);
     main.window().show();
     if (!options.file.isEmpty()) main.window().commands().files.openFile(options.file);
     return QApplication::exec();

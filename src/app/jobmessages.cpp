@@ -25,7 +25,6 @@ std::optional<Failure> readJobInput(const QString& path, TestData& data) {
             return Failure{failure->kind, QStringLiteral("%1: %2").arg(path, failure->text)};
         return failure;
     }
-    if (result.tooLarge) printJobMessage(DataFileNotices::tooLarge(path));
-    if (result.damaged) printJobMessage(DataFileNotices::damaged(path));
+    for (const QString& warning : DataFileNotices::warnings(path, result)) printJobMessage(warning);
     return std::nullopt;
 }

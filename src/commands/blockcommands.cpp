@@ -1,5 +1,6 @@
 #include "commands/blockcommands.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -49,7 +50,7 @@ bool BlockCommands::requireData() {
 }
 
 bool BlockCommands::mayDiscardData() {
-    return !data_.hasData() ||
+    return !data_.anyDrops() ||
            dialogs_.message(QStringLiteral("現在作業中のデータはクリアされますが、よろしいですか？"),
                             Buttons::YesNoDefaultNo, QStringLiteral("データ読込みの確認")) == Answer::Yes;
 }
@@ -61,21 +62,21 @@ void BlockCommands::DispData(int block) {
     survey_.setBlockNumberText(QString::number(data_.BlockNo[block]));
     grid_.hideGrid();
     for (int row = 1; row <= data_.DropCount[block]; ++row) showDrop(grid_, data_, block, row);
+    blankRowsFrom(data_.DropCount[block] + 1);
     grid_.showGrid();
+}
+
+// Nothing shows in a row without a drop, whatever an earlier block or an unfinished edit left there.
+void BlockCommands::blankRowsFrom(int first) {
+    for (int row = std::max(first, 1); row <= TestData::GridRows; ++row) {
+        grid_.setCellText(row, 1, QString());
+        grid_.setCellText(row, 2, QString());
+    }
 }
 
 void BlockCommands::ClearText() {
     for (SurveyField field : AllFields) survey_.setFieldText(field, QString());
     survey_.setBlockNumberText(QString());
-}
-
-void BlockCommands::CelClear(int count) {
-    grid_.hideGrid();
-    for (int row = 1; row <= count; ++row) {
-        grid_.setCellText(row, 1, QString());
-        grid_.setCellText(row, 2, QString());
-    }
-    grid_.showGrid();
 }
 
 void BlockCommands::ClearMeasure(int block) {
@@ -86,7 +87,9 @@ void BlockCommands::ClearMeasure(int block) {
 void BlockCommands::ClearAllData() {
     entry_.forgetEdit();
     survey_.setCaption(mainCaption());
-    CelClear(data_.DropCount[data_.CurBlock]);
+    grid_.hideGrid();
+    blankRowsFrom(1);
+    grid_.showGrid();
     data_.emptyBlocks();
     survey_.setBlockNumberText(QStringLiteral("1"));
     grid_.setCurrentRow(1);
@@ -101,29 +104,45 @@ void BlockCommands::emptyDataSet() {
     ClearAllData();
     data_.BlockCount = 1;
     data_.DataFileName.clear();
+    data_.Modified = false;
     survey_.focusSurveyName();
 }
 
+void BlockCommands::showEmptySurvey() {
+    const QString defaultHeight = QStringLiteral("50cm");
+    data_.DropHeight[data_.CurBlock] = defaultHeight;
+    ClearText();
+    survey_.setFieldText(SurveyField::DropHeight, defaultHeight);
+    survey_.setBlockNumberText(QString::number(data_.CurBlock));
+}
+
 void BlockCommands::StoreBlockHeader() {
-    const int block = data_.CurBlock;
-    bool changed = false;
-    const auto store = [&changed](auto& stored, auto value) {
-        changed = changed || stored != value;
-        stored = value;
-    };
-    for (SurveyField field : AllFields) store(surveyText(data_, field, block), survey_.fieldText(field));
-    // A box that holds no number keeps the block's previous number.
+    storeSurveyTexts();
+    // A box that holds no number keeps the block's previous number. The number is not saved in the
+    // file, so storing it changes nothing to save.
     const QString number = survey_.blockNumberText();
     const double value = std::round(Format::valueOf(number));
     if (Format::isNumeric(number) && value >= -32768 && value <= 32767)
-        store(data_.BlockNo[block], static_cast<qint16>(value));
-    if (changed) data_.changed.notify();
+        data_.BlockNo[data_.CurBlock] = static_cast<qint16>(value);
 }
 
-void BlockCommands::showBlock(int from, int to) {
+void BlockCommands::storeSurveyTexts() {
+    bool changed = false;
+    for (SurveyField field : AllFields) {
+        QString& stored = surveyText(data_, field, data_.CurBlock);
+        const QString shown = survey_.fieldText(field);
+        if (stored == shown) continue;
+        stored = shown;
+        changed = true;
+    }
+    if (!changed) return;
+    data_.Modified = true;
+    data_.changed.notify();
+}
+
+void BlockCommands::showBlock(int to) {
     const ChangeNotifier::Batch batch(data_.changed);
     data_.CurBlock = static_cast<qint16>(to);
-    if (data_.DropCount[from] >= data_.DropCount[to]) CelClear(data_.DropCount[from]);
     ShowBlockFromStart();
 }
 
@@ -139,33 +158,37 @@ void BlockCommands::ShowBlockFromStart() {
 }
 
 void BlockCommands::TopBlock() {
+    entry_.settle();
     const ChangeNotifier::Batch batch(data_.changed);
     StoreBlockHeader();
-    showBlock(data_.CurBlock, 1);
+    showBlock(1);
 }
 
 void BlockCommands::EndBlock() {
+    entry_.settle();
     const ChangeNotifier::Batch batch(data_.changed);
     StoreBlockHeader();
-    showBlock(data_.CurBlock, data_.BlockCount);
+    showBlock(data_.BlockCount);
 }
 
 void BlockCommands::PrevBlock() {
+    entry_.settle();
     const ChangeNotifier::Batch batch(data_.changed);
     StoreBlockHeader();
     if (data_.CurBlock == 1) {
         notice(QStringLiteral("これより前のブロックはありません。"), NoDataTitle);
-        showBlock(1, 1);
+        showBlock(1);
     } else {
-        showBlock(data_.CurBlock, data_.CurBlock - 1);
+        showBlock(data_.CurBlock - 1);
     }
 }
 
 void BlockCommands::NextBlock() {
+    entry_.settle();
     const ChangeNotifier::Batch batch(data_.changed);
     StoreBlockHeader();
     if (data_.CurBlock < data_.BlockCount)
-        showBlock(data_.CurBlock, data_.CurBlock + 1);
+        showBlock(data_.CurBlock + 1);
     else
         appendBlock();
 }
@@ -185,33 +208,37 @@ void BlockCommands::appendBlock() {
     const int from = data_.CurBlock;
     const int block = ++data_.BlockCount;
     data_.DropCount[block] = 0;
+    data_.Modified = true;
     data_.CurBlock = static_cast<qint16>(block);
     if (dialogs_.message(QStringLiteral("前ブロックの調査情報を引き継ぎますか？"), Buttons::YesNo,
                          QStringLiteral("調査情報の継承")) == Answer::Yes) {
         for (SurveyField field : AllFields) surveyText(data_, field, block) = surveyText(data_, field, from);
         data_.BlockNo[block] = data_.BlockNo[from];
     }
-    showBlock(from, block);
+    showBlock(block);
 }
 
 void BlockCommands::JumpToTypedBlock() {
+    entry_.settle();
     if (!data_.hasData()) {
         notice(QStringLiteral("データが読込まれていません。"), NoDataTitle);
-        survey_.setBlockNumberText(QStringLiteral("1"));
+        survey_.setBlockNumberText(QString::number(data_.CurBlock));
         return;
     }
+    const ChangeNotifier::Batch batch(data_.changed);
+    // The box holds the block to go to, not the number of the shown one: only the texts are stored.
+    storeSurveyTexts();
     const double typed = Format::valueOf(survey_.blockNumberText());
     const int block = typed > data_.BlockCount ? data_.BlockCount
                       : typed < 1              ? 1
                                                : static_cast<int>(std::lround(typed));
-    showBlock(data_.CurBlock, block);
+    showBlock(block);
     survey_.setBlockNumberText(QString::number(data_.CurBlock));
 }
 
 void BlockCommands::InsertDrop() {
+    entry_.settle();
     if (!requireData()) return;
-    // A value typed before is dropped: the rows are about to move under it.
-    entry_.CancelEdit();
     auto& measure = data_.Measure[data_.CurBlock];
     qint16& count = data_.DropCount[data_.CurBlock];
     if (count >= TestData::GridRows) {
@@ -230,14 +257,14 @@ void BlockCommands::InsertDrop() {
         grid_.showGrid();
         grid_.setCellText(row, 1, QString());
         ++count;
+        data_.Modified = true;
         data_.changed.notify();
     }
     entry_.MSFlexGridEdit(QStringLiteral(" "));
 }
 
 void BlockCommands::DeleteDrop() {
-    // A value typed before is dropped: committed after the delete it would land on the next drop.
-    entry_.CancelEdit();
+    entry_.settle();
     const int row = grid_.currentRow();
     entry_.setCurRow(row);
     if (!requireData()) return;
@@ -264,10 +291,12 @@ void BlockCommands::DeleteDrop() {
     grid_.setCurrentRow(wasLast && row != 1 ? row - 1 : row);
     grid_.focusGrid();
     grid_.scrollHome();
+    data_.Modified = true;
     data_.changed.notify();
 }
 
 void BlockCommands::ClearShownBlock() {
+    entry_.settle();
     if (!requireData()) return;
     const QString question =
         QStringLiteral("表示されているブロック(%1)のデータをクリアしてもよろしいですか？");
@@ -276,21 +305,17 @@ void BlockCommands::ClearShownBlock() {
         return;
     const ChangeNotifier::Batch batch(data_.changed);
     entry_.forgetEdit();
-    CelClear(data_.DropCount[data_.CurBlock]);
     const bool onlyBlock = data_.BlockCount == 1;
     if (onlyBlock) {
         data_.CurBlock = 1;
         ClearMeasure(1);
         data_.DropCount[1] = 0;
         StoreBlockHeader();
-    } else if (data_.CurBlock == data_.BlockCount) {
-        ClearMeasure(data_.CurBlock);
-        data_.DropCount[data_.CurBlock] = 0;
-        --data_.CurBlock;
-        --data_.BlockCount;
     } else {
         removeBlockAt(data_.CurBlock);
+        if (data_.CurBlock > data_.BlockCount) data_.CurBlock = data_.BlockCount;
     }
+    data_.Modified = true;
     ShowBlockAgain();
 }
 
@@ -301,7 +326,8 @@ void BlockCommands::ShowBlockAgain() {
     data_.changed.notify();
 }
 
-// Closes up the blocks after `block`: each takes the survey information and readings of the next.
+// Closes up the blocks after `block`: each takes the survey information and readings of the next. The
+// slot freed at the end is emptied, so that a block added there later starts empty.
 void BlockCommands::removeBlockAt(int block) {
     for (int k = block; k < data_.BlockCount; ++k) {
         for (SurveyField field : AllFields) surveyText(data_, field, k) = surveyText(data_, field, k + 1);
@@ -309,26 +335,36 @@ void BlockCommands::removeBlockAt(int block) {
             data_.Measure[k][drop] = data_.Measure[k + 1][drop];
         data_.DropCount[k] = data_.DropCount[k + 1];
     }
-    ClearMeasure(data_.BlockCount);
-    data_.DropCount[data_.BlockCount] = 0;
+    const int freed = data_.BlockCount;
+    for (SurveyField field : AllFields) surveyText(data_, field, freed).clear();
+    data_.BlockNo[freed] = 0;
+    ClearMeasure(freed);
+    data_.DropCount[freed] = 0;
     --data_.BlockCount;
 }
 
 void BlockCommands::ClearAllBlocks() {
+    entry_.settle();
     if (!requireData()) return;
     if (dialogs_.message(QStringLiteral("すべてのブロックのデータをクリアしてもよろしいですか？"),
                          Buttons::YesNoDefaultNo,
-                         QStringLiteral("データをクリア(全ブロック)")) == Answer::Yes)
-        ClearAllData();
+                         QStringLiteral("データをクリア(全ブロック)")) != Answer::Yes)
+        return;
+    const ChangeNotifier::Batch batch(data_.changed);
+    ClearAllData();
+    showEmptySurvey();
+    data_.Modified = true;
 }
 
 void BlockCommands::NewData() {
+    entry_.settle();
     if (!mayDiscardData()) return;
-    ClearText();
     emptyDataSet();
+    showEmptySurvey();
 }
 
 void BlockCommands::Recalculate() {
+    entry_.settle();
     if (!requireData()) return;
     entry_.RefreshGrid();
     data_.changed.notify();

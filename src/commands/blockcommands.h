@@ -18,14 +18,17 @@ public:
     void DispData(int block);
     // Empties the eight survey fields and the block-number box.
     void ClearText();
-    // Empties both data columns of grid rows 1..count.
-    void CelClear(int count);
     // Empties every block in use and shows block 1.
     void ClearAllData();
     // Sets the readings of a block to 0.0; call it before its drop count is set to 0.
     void ClearMeasure(int block);
-    // Copies the survey fields on screen into the shown block.
+    // Copies the survey fields on screen into the shown block, and `BlockNo` from the block-number box.
     void StoreBlockHeader();
+    // The survey fields alone.
+    void storeSurveyTexts();
+    // The survey of the shown block of an emptied data set, on screen and in the block: empty texts and
+    // the default drop height.
+    void showEmptySurvey();
 
     // Shows block `CurBlock` from its first row, with the grid focused: after a block change or a load.
     void ShowBlockFromStart();
@@ -36,7 +39,7 @@ public:
 
     // Commands that need data refuse with a message when the shown block has no drops.
     bool requireData();
-    // Whether the data in memory may be replaced: asked only while the shown block holds drops.
+    // Whether the data in memory may be replaced: asked while any block holds drops.
     bool mayDiscardData();
 
     void TopBlock();
@@ -58,7 +61,8 @@ public:
     void Recalculate();
 
 private:
-    void showBlock(int from, int to);
+    void showBlock(int to);
+    void blankRowsFrom(int first);
     void appendBlock();
     void removeBlockAt(int block);
     void notice(const QString& text, const QString& title);

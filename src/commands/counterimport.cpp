@@ -21,14 +21,18 @@ bool CounterImport::importCounterText(const InheritedSurvey& survey, const QStri
         if (source) {
             const ChangeNotifier::Batch batch(data_.changed);
             blocks_.ClearAllData();
-            const std::optional<Failure> failure = ReadCounterText(*source, survey, data_);
-            if (!failure) {
+            const CounterTextRead read = ReadCounterText(*source, survey, data_);
+            if (!read.failure) {
                 files_.correctReadings();
                 data_.CurBlock = 1;
+                data_.Modified = true;
                 blocks_.ShowBlockFromStart();
+                if (!read.leftOut.empty())
+                    dialogs_.message(LeftOutRecordsNotice(read.leftOut), Buttons::Ok, QString(),
+                                     Icon::Warning);
                 return true;
             }
-            reason = failure->text;
+            reason = read.failure->text;
         }
         dialogs_.detailedMessage(QStringLiteral("[k40read.tmp] ﾌｧｲﾙの場所を指定して下さい。"), reason,
                                  Buttons::Ok);
@@ -42,6 +46,6 @@ std::optional<QString> CounterImport::textOf(const QString& chosen, const QStrin
     if (!IsCounterDump(chosen)) return chosen;
     const std::optional<Failure> failure = ConvertDump(chosen, textPath);
     if (!failure) return textPath;
-    dialogs_.message(failure->text, Buttons::Ok);
+    dialogs_.message(failure->text, Buttons::Ok, QString(), Icon::Warning);
     return std::nullopt;
 }

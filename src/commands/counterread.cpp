@@ -4,6 +4,7 @@
 #include "commands/counterimport.h"
 #include "commands/counterreadview.h"
 #include "commands/filecommands.h"
+#include "commands/readingentry.h"
 #include "commands/surveyview.h"
 #include "counter/counterlink.h"
 #include "counter/dumpconversion.h"
@@ -18,8 +19,9 @@ CounterRead::CounterRead(const Parts& parts) : parts_(parts) {}
 void CounterRead::readCounter() {
     TestData& data = parts_.data;
     Dialogs& dialogs = parts_.dialogs;
+    parts_.entry.settle();
     parts_.blocks.StoreBlockHeader();
-    if (data.hasData() &&
+    if (data.anyDrops() &&
         dialogs.message(QStringLiteral("現在作業中のデータは消去されますが、よろしいですか？"),
                         Buttons::YesNoDefaultNo, QStringLiteral("データ読込みの確認")) != Answer::Yes)
         return;
@@ -42,7 +44,7 @@ void CounterRead::readCounter() {
     parts_.blocks.emptyDataSet();
     if (!*inherit) parts_.blocks.ClearText();
     parts_.view.readStarted();
-    runTransfer(K40Parameters::forRead(parts_.port.CommPort));
+    runTransfer(K40Parameters::forRead(parts_.port.numberInForce()));
 }
 
 std::optional<bool> CounterRead::askInheritance() {
@@ -126,5 +128,7 @@ bool CounterRead::askErase() {
 }
 
 void CounterRead::importAgain() {
+    parts_.entry.settle();
+    if (!parts_.blocks.mayDiscardData()) return;
     parts_.counterImport.importCounterText(inherited_);
 }

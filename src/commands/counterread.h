@@ -8,6 +8,7 @@ class CounterLink;
 class CounterReadView;
 class Dialogs;
 class FileCommands;
+class ReadingEntry;
 class SurveyView;
 struct K40Parameters;
 struct PortSetting;
@@ -22,6 +23,7 @@ public:
         Dialogs& dialogs;
         SurveyView& survey;
         CounterReadView& view;
+        ReadingEntry& entry;
         BlockCommands& blocks;
         FileCommands& files;
         CounterImport& counterImport;
@@ -37,7 +39,8 @@ public:
     // save of what it brought. Returns the transfer's status: 0 failed or stopped, 1 the counter was
     // erased, -1 otherwise.
     int runTransfer(const K40Parameters& parameters);
-    // cmdDataEx: imports the counter's records of the last read again, with the same survey information.
+    // cmdDataEx: imports the counter's records of the last read again, with the same survey information,
+    // after asking whether the data in memory may be replaced.
     void importAgain();
 
 private:
@@ -45,6 +48,9 @@ private:
     // operator ends the command.
     std::optional<bool> askInheritance();
     bool askErase();
+    // Converts and imports what the counter sent and has the operator save it; false when the
+    // received memory could not be converted.
+    bool importReceived();
 
     Parts parts_;
     InheritedSurvey inherited_;

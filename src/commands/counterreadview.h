@@ -10,9 +10,11 @@ class CounterReadView {
 public:
     virtual ~CounterReadView() = default;
 
-    // A transfer is about to start: the read command cannot be chosen again in this run.
+    // A read is about to start: the command cannot be chosen while it runs, and after one that brought
+    // data not again in this run; after one that did not, it can be chosen again.
     virtual void readStarted() = 0;
-    // The progress window, shown while a transfer runs.
+    virtual void readEnded(bool imported) = 0;
+    // The progress window, shown while a transfer runs; nothing else can be used meanwhile.
     virtual void showTransferProgress() = 0;
     virtual void closeTransferProgress() = 0;
     // Debug mode: the transfer window with the parameters, which the operator drives.

@@ -21,6 +21,7 @@ FileCommands::FileCommands(TestData& data, Dialogs& dialogs, BlockCommands& bloc
     : data_(data), dialogs_(dialogs), blocks_(blocks), entry_(entry), survey_(survey) {}
 
 void FileCommands::open() {
+    entry_.settle();
     if (!blocks_.mayDiscardData()) return;
     const std::optional<QString> path = dialogs_.openFileName(DataFiles);
     if (path && !path->isEmpty()) openFile(*path);
@@ -28,26 +29,28 @@ void FileCommands::open() {
 
 bool FileCommands::openFile(const QString& path) {
     const ChangeNotifier::Batch batch(data_.changed);
-    const int shownRows = data_.DropCount[data_.CurBlock];
     const ReadResult result = ReadDataFile(path, data_);
     if (result.failure) {
-        const bool refused = result.failure->kind == Failure::Kind::RefusedInput;
-        dialogs_.message(result.failure->text, Buttons::Ok,
-                         refused ? QString() : QStringLiteral("ファイル読込みエラー"));
+        if (result.failure->kind == Failure::Kind::RefusedInput)
+            dialogs_.message(result.failure->text, Buttons::Ok, QString(), Icon::Warning);
+        else
+            dialogs_.message(result.failure->text, Buttons::Ok, QStringLiteral("ファイル読込みエラー"),
+                             Icon::Critical);
         return false;
     }
     data_.DataFileName = path;
+    data_.Modified = false;
     entry_.forgetEdit();
-    blocks_.CelClear(shownRows);
     survey_.setCaption(mainCaption(path));
     blocks_.ShowBlockFromStart();
     const QString warningTitle = QStringLiteral("データ読込みの警告");
-    if (result.tooLarge) dialogs_.message(DataFileNotices::tooLarge(path), Buttons::Ok, warningTitle);
-    if (result.damaged) dialogs_.message(DataFileNotices::damaged(path), Buttons::Ok, warningTitle);
+    for (const QString& warning : DataFileNotices::warnings(path, result))
+        dialogs_.message(warning, Buttons::Ok, warningTitle, Icon::Warning);
     return true;
 }
 
 void FileCommands::save() {
+    entry_.settle();
     if (refuseWithoutData(QStringLiteral("データがありません。"))) return;
     if (!data_.DataFileName.isEmpty()) {
         const QString question =
@@ -63,16 +66,17 @@ void FileCommands::save() {
 }
 
 void FileCommands::saveAs() {
+    entry_.settle();
     if (refuseWithoutData(QStringLiteral("データがありません。"))) return;
     const std::optional<QString> path = dialogs_.saveFileName(DataFiles);
     if (path && !path->isEmpty()) saveTo(*path);
 }
 
 void FileCommands::correctReadings() {
+    entry_.settle();
     if (refuseWithoutData(QStringLiteral("データが読込まれていません。"))) return;
     const ChangeNotifier::Batch batch(data_.changed);
-    blocks_.CelClear(data_.DropCount[data_.CurBlock]);
-    CorrectReadings(data_);
+    if (CorrectReadings(data_)) data_.Modified = true;
     blocks_.ShowBlockAgain();
 }
 
@@ -90,8 +94,11 @@ void FileCommands::saveTo(const QString& path) {
         return;
     data_.ExtFormat = 1;
     if (const std::optional<Failure> failure = WriteDataFile(path, data_)) {
-        dialogs_.message(failure->text, Buttons::Ok, QStringLiteral("保存エラー"));
+        dialogs_.message(failure->text, Buttons::Ok, QStringLiteral("保存エラー"), Icon::Critical);
         return;
     }
     data_.DataFileName = path;
+    data_.Modified = false;
+    survey_.setCaption(mainCaption(path));
+    data_.changed.notify();
 }

@@ -36,9 +36,6 @@ public:
     virtual void focusGrid() = 0;
     // Brings the first data column into view, as a Home key press on the grid does.
     virtual void scrollHome() = 0;
-
-    // Lets pending window events run before a finishing key is handled.
-    virtual void letEventsRun() = 0;
 };
 
 // Shows drop `drop` of `block` in its row: the reading and the penetration, in their display form.

@@ -3,6 +3,7 @@
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <algorithm>
+#include <cmath>
 
 #include "commands/gridview.h"
 #include "model/format.h"
@@ -13,6 +14,13 @@ namespace {
 
 QString tooSmall() {
     return QStringLiteral("入力された値が正しくありません。(入力値：小)");
+}
+
+// A typed reading as it will be stored: the value of its display form, rounded to one decimal. The
+// checks against the neighbouring readings use this value, so that what is stored never falls below
+// the reading before it.
+double storedValue(double typed) {
+    return std::isfinite(typed) ? Format::valueOf(Format::display(typed)) : typed;
 }
 
 }  // namespace
@@ -37,26 +45,17 @@ void ReadingEntry::GridKeyPress(const QString& typed) {
 }
 
 void ReadingEntry::EditKeyCode(int keyCode) {
-    // A finishing key lets pending events run; one more finishing key among them must not finish the
-    // same edit a second time.
+    // A message box of the finish runs its own event loop; a finishing key that reaches the editor
+    // there must not finish the same edit a second time.
     if (finishing_) return;
+    // A key that waited in the queue while the edit was finished finds no edit to finish.
+    if (!grid_.editorVisible()) return;
     const QScopedValueRollback finishing(finishing_, true);
-    const ChangeNotifier::Batch batch(data_.changed);
     HitKey_ = static_cast<qint16>(keyCode);
     switch (keyCode) {
         case KeyCode::Enter:
-            ReCal();
-            if (CurRow_ < TestData::GridRows && AdvanceRow_ == 1) ++CurRow_;
-            EndPrc_ = 0;
-            AdvanceRow_ = 0;
-            InsertMode_ = 0;
-            RefreshGrid();
-            grid_.setCurrentRow(CurRow_);
-            grid_.focusGrid();
-            grid_.setCurrentColumn(1);
-            break;
-        case KeyCode::Up: finishAndStep(-1); break;
         case KeyCode::Down: finishAndStep(+1); break;
+        case KeyCode::Up: finishAndStep(-1); break;
         case KeyCode::Escape: {
             // An inserted row keeps the reading it was given, a copy of the one above; the grid shows it.
             const bool inserting = InsertMode_ == 1;
@@ -72,8 +71,26 @@ void ReadingEntry::EditKeyCode(int keyCode) {
 
 void ReadingEntry::CancelEdit() {
     grid_.hideEditor();
+    grid_.setEditorText(QString());
     EndPrc_ = 0;
     InsertMode_ = 0;
+}
+
+void ReadingEntry::settle() {
+    if (!grid_.editorVisible() && EndPrc_ == 0) return;
+    const ChangeNotifier::Batch batch(data_.changed);
+    // No finishing key: a refused append must not move the cursor as Up would.
+    const QScopedValueRollback noKey(HitKey_, qint16(0));
+    const int shownRow = grid_.currentRow();
+    CurRow_ = EditRow_;
+    ReCal();
+    CurRow_ = static_cast<qint16>(shownRow);
+    AdvanceRow_ = 0;
+    InsertMode_ = 0;
+    EndPrc_ = 0;
+    RefreshGrid();
+    grid_.focusGrid();
+    grid_.setCurrentColumn(1);
 }
 
 void ReadingEntry::setCurRow(int row) {
@@ -91,14 +108,14 @@ void ReadingEntry::forgetEdit() {
     CancelEdit();
 }
 
+// No pending event runs in here: a click or key that waits in the queue comes after the edit has
+// landed in its own block and row.
 void ReadingEntry::finishAndStep(int step) {
-    grid_.letEventsRun();
+    const ChangeNotifier::Batch batch(data_.changed);
     ReCal();
     const int target = CurRow_ + step;
-    if (target >= 1 && target <= TestData::GridRows && AdvanceRow_ == 1) {
+    if (target >= 1 && target <= TestData::GridRows && AdvanceRow_ == 1)
         CurRow_ = static_cast<qint16>(target);
-        grid_.setCurrentRow(CurRow_);
-    }
     AdvanceRow_ = 0;
     InsertMode_ = 0;
     EndPrc_ = 0;
@@ -162,10 +179,10 @@ void ReadingEntry::InData() {
     } else if (!Format::isNumeric(text)) {
         refuse(QStringLiteral("数値を入力して下さい。"));
         EndPrc_ = 0;
-    } else if (const double value = Format::valueOf(text); value > 1000.0) {
+    } else if (const double typed = Format::valueOf(text); typed > 1000.0) {
         refuse(QStringLiteral("入力された値が正しくありません。(入力値は1000cm以下)"));
         EndPrc_ = 0;
-    } else if (lower <= value && value <= upper) {
+    } else if (const double value = storedValue(typed); lower <= value && value <= upper) {
         storeReading(row, text);
         AdvanceRow_ = 1;
     } else {
@@ -186,9 +203,10 @@ void ReadingEntry::ReCal() {
     cursorRow_ = grid_.currentRow();
     cursorColumn_ = grid_.currentColumn();
     const QString text = grid_.editorText();
-    const double value = Format::valueOf(text);
+    const double typed = Format::valueOf(text);
+    const double value = storedValue(typed);
     const int count = data_.DropCount[data_.CurBlock];
-    if (!Format::isNumeric(text) || value > 1000.0 || CurRow_ < 1 || CurRow_ > TestData::GridRows)
+    if (!Format::isNumeric(text) || typed > 1000.0 || CurRow_ < 1 || CurRow_ > TestData::GridRows)
         EndPrc_ = 0;
     else if (CurRow_ == count + 1)
         appendDrop(text, value);
@@ -272,9 +290,10 @@ void ReadingEntry::changeReading(const QString& text, double value) {
 // An accepted reading shows in its display form and is stored as the value of that form, i.e.
 // rounded to one decimal.
 void ReadingEntry::storeReading(int row, const QString& text) {
-    const QString shown = Format::display(Format::valueOf(text));
-    grid_.setCellText(row, 1, shown);
-    data_.Measure[data_.CurBlock][row] = static_cast<float>(Format::valueOf(shown));
+    const double value = storedValue(Format::valueOf(text));
+    grid_.setCellText(row, 1, Format::display(value));
+    data_.Measure[data_.CurBlock][row] = static_cast<float>(value);
+    data_.Modified = true;
     data_.changed.notify();
 }
 

@@ -49,6 +49,10 @@ public:
     // Rewrites both columns of the shown block's drop rows.
     void RefreshGrid();
 
+    // Before any other command: an open edit is committed into its own row, with the usual refusals,
+    // and a value the commit step stored gets its follow-up, so that nothing typed is lost or left half
+    // done. The cursor stays where it is.
+    void settle();
     // The drop the next command applies to.
     void setCurRow(int row);
     // The insert command opened row `row` for its value.

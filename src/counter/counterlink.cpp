@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 
+#include "counter/dumpconversion.h"
 #include "counter/readdump.h"
 #include "counter/systemareaimage.h"
 #include "platform/serialline.h"
@@ -18,7 +19,8 @@ CounterLink::Outcome CounterLink::read(const QString& device, const K40Parameter
                                        const QString& dumpPath, const std::function<bool()>& eraseApproved) {
     Outcome outcome;
     outcome.received = open(device) && receive(parameters, dumpPath);
-    if (outcome.received && eraseApproved()) outcome.written = write(parameters);
+    outcome.checked = outcome.received && check(dumpPath);
+    if (outcome.checked && eraseApproved()) outcome.written = write(parameters);
     outcome.failure = failure_;
     close();
     return outcome;
@@ -37,6 +39,23 @@ bool CounterLink::receive(const K40Parameters& parameters, const QString& dumpPa
     if (const std::optional<QString> error = ReadDump::write(dumpPath, driver_.dump()))
         return failed({TransferFailure::Kind::DumpNotWritten, {}, *error, {}, {}});
     return true;
+}
+
+bool CounterLink::check(const QString& dumpPath) {
+    const QByteArray& dump = driver_.dump();
+    constexpr qsizetype MemoryDigits = TransferProtocol::ChunkCount * TransferProtocol::ChunkDigits;
+    QString refusal;
+    if (dump.size() != MemoryDigits) {
+        refusal = QStringLiteral("受信したﾃﾞｰﾀは%1文字で、ﾃﾗｺｶｳﾝﾀのﾒﾓﾘ(%2文字)ではありません。")
+                      .arg(dump.size())
+                      .arg(MemoryDigits);
+    } else {
+        QString text;
+        if (const std::optional<Failure> failure = DumpRecordsText(QString::fromLatin1(dump), dumpPath, text))
+            refusal = failure->text;
+    }
+    if (refusal.isEmpty()) return true;
+    return failed({TransferFailure::Kind::DumpRefused, {}, refusal});
 }
 
 bool CounterLink::write(const K40Parameters& parameters) {

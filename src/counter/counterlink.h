@@ -13,9 +13,10 @@
 class SerialLine;
 
 // The counter on its serial line, for the windows and the command line alike: opens the line, receives
-// the counter's memory into the dump file, and with the operator's consent writes the system area,
-// which erases the counter's records. Every step reports its progress; a step that fails closes the
-// line before it returns, so that nothing more is sent, and says why in `failure()`.
+// the counter's memory into the dump file, checks that it can be decoded, and with the operator's
+// consent writes the system area, which erases the counter's records. Every step reports its progress;
+// a step that fails closes the line before it returns, so that nothing more is sent, and says why in
+// `failure()`.
 class CounterLink : public QObject {
     Q_OBJECT
 
@@ -28,11 +29,13 @@ public:
     // What a whole read came to.
     struct Outcome {
         bool received = false;  // the dump file holds the counter's memory
+        bool checked = false;   // and it can be decoded into records
         bool written = false;   // the system area is written: the counter's records are erased
         std::optional<TransferFailure> failure;
     };
-    // Opens `device`, receives the memory into `dumpPath` and, when `eraseApproved` agrees, writes the
-    // system area with the parameters; closes the line at the end.
+    // Opens `device`, receives the memory into `dumpPath`, checks it and, when `eraseApproved` agrees,
+    // writes the system area with the parameters; closes the line at the end. A memory that cannot be
+    // decoded is refused before the question, so that the counter keeps its records.
     Outcome read(const QString& device, const K40Parameters& parameters, const QString& dumpPath,
                  const std::function<bool()>& eraseApproved);
 
@@ -54,6 +57,7 @@ signals:
     void progressed(const TransferProgress& progress);
 
 private:
+    bool check(const QString& dumpPath);
     bool failed(const TransferFailure& failure);
 
     std::unique_ptr<SerialLine> line_;

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "datafile/cp932.h"
 #include "datafile/datafilenotices.h"
@@ -15,6 +16,8 @@ namespace {
 
 // The text of 100 records of 500 readings takes about 300 kilobytes; a file far larger is something else.
 constexpr off_t LargestText = 64 * 1024 * 1024;
+// Record numbers are one byte in the counter's memory.
+constexpr int LargestRecordNumber = 255;
 
 // The items of the text, separated by blanks and line ends, taken one after another. When an item
 // cannot be taken, `failure` says why.
@@ -83,35 +86,43 @@ double recordCount(const QString& text) {
     return ggt == lines.end() ? 0.0 : Format::valueOf(QStringView(*ggt).mid(10, 4));
 }
 
-// One record into the block it is numbered with; false when an item cannot be taken or stored.
-bool readRecord(Items& items, const InheritedSurvey& survey, TestData& data) {
-    const std::optional<int> block = items.whole(QStringLiteral("記録番号"), 1, TestData::MaxBlocks);
-    if (!block) return false;
-    // A record numbered beyond the count still gets a block of its own, so that nothing read is lost.
-    data.BlockCount = std::max(data.BlockCount, static_cast<qint16>(*block));
+// One record into the block it is numbered with; a record numbered beyond the blocks is read and left
+// out. False when an item cannot be taken.
+bool readRecord(Items& items, const InheritedSurvey& survey, TestData& data, std::vector<int>& leftOut) {
+    const std::optional<int> number = items.whole(QStringLiteral("記録番号"), 1, LargestRecordNumber);
+    if (!number) return false;
     const std::optional<QString> date = items.date();
     if (!date) return false;
-    data.TestMonth[*block] = date->first(2);
-    data.TestDay[*block] = date->sliced(3, 2);
     if (!items.text()) return false;  // the time of day is not kept
     const std::optional<int> drops = items.whole(QStringLiteral("回数"), 0, TestData::GridRows);
     if (!drops) return false;
-    data.DropCount[*block] = static_cast<qint16>(*drops);
     if (!items.number()) return false;  // nor is the header value
-    data.SurveyName[*block] = survey.surveyName;
-    data.TesterName[*block] = survey.testerName;
-    data.TestYear[*block] = survey.testYear;
-    data.TestPlace[*block] = survey.testPlace;
-    data.PointNo[*block] = survey.pointNo;
-    data.DropHeight[*block] = survey.dropHeight;
     // The readings are mm per drop; the block keeps the depth in cm to a tenth.
+    std::vector<float> depths;
     double sum = 0.0;
     for (int drop = 1; drop <= *drops; ++drop) {
         const std::optional<double> reading = items.number();
         if (!reading) return false;
         sum += *reading;
-        data.Measure[*block][drop] = static_cast<float>(Format::valueOf(Format::number(sum / 10, "###.0")));
+        depths.push_back(static_cast<float>(Format::valueOf(Format::number(sum / 10, "###.0"))));
     }
+    if (*number > TestData::MaxBlocks) {
+        leftOut.push_back(*number);
+        return true;
+    }
+    const int block = *number;
+    // A record numbered beyond the count still gets a block of its own, so that nothing read is lost.
+    data.BlockCount = std::max(data.BlockCount, static_cast<qint16>(block));
+    data.TestMonth[block] = date->first(2);
+    data.TestDay[block] = date->sliced(3, 2);
+    data.DropCount[block] = static_cast<qint16>(*drops);
+    data.SurveyName[block] = survey.surveyName;
+    data.TesterName[block] = survey.testerName;
+    data.TestYear[block] = survey.testYear;
+    data.TestPlace[block] = survey.testPlace;
+    data.PointNo[block] = survey.pointNo;
+    data.DropHeight[block] = survey.dropHeight;
+    std::copy(depths.begin(), depths.end(), data.Measure[block].begin() + 1);
     return true;
 }
 
@@ -121,25 +132,40 @@ Failure refused(const QString& text) {
 
 }  // namespace
 
-std::optional<Failure> ReadCounterText(const QString& path, const InheritedSurvey& survey, TestData& data) {
+CounterTextRead ReadCounterText(const QString& path, const InheritedSurvey& survey, TestData& data) {
+    CounterTextRead result;
     QString reason;
     const std::optional<std::string> bytes = ReadFileBytes(path, LargestText, reason);
-    if (!bytes) return Failure{Failure::Kind::Unreadable, DataFileNotices::unreadable(path, reason)};
+    if (!bytes) {
+        result.failure = Failure{Failure::Kind::Unreadable, DataFileNotices::unreadable(path, reason)};
+        return result;
+    }
     const QString text = Cp932().decode(*bytes, nullptr);
 
     const double count = recordCount(text);
-    if (count != std::floor(count) || count < 0)
-        return refused(QStringLiteral("ﾌｧｲﾙ%1の記録数「%2」が読めません。")
-                           .arg(path, Format::signOrBlank(count).trimmed()));
-    // No records leave the one empty block of a cleared data set; more than the blocks can hold are read
-    // until the first that has no block.
+    if (count != std::floor(count) || count < 0) {
+        result.failure = refused(QStringLiteral("ﾌｧｲﾙ%1の記録数「%2」が読めません。")
+                                     .arg(path, Format::signOrBlank(count).trimmed()));
+        return result;
+    }
+    // No records leave the one empty block of a cleared data set.
     data.BlockCount = static_cast<qint16>(std::clamp(count, 1.0, double(TestData::MaxBlocks)));
     Items items(text);
-    for (int record = 1; record <= count; ++record)
-        if (!readRecord(items, survey, data))
-            return refused(QStringLiteral("ﾌｧｲﾙ%1の%2番目の記録を読込めません。\n(%3)")
-                               .arg(path)
-                               .arg(record)
-                               .arg(items.failure));
-    return std::nullopt;
+    for (int record = 1; record <= count; ++record) {
+        if (!readRecord(items, survey, data, result.leftOut)) {
+            result.failure = refused(QStringLiteral("ﾌｧｲﾙ%1の%2番目の記録を読込めません。\n(%3)")
+                                         .arg(path)
+                                         .arg(record)
+                                         .arg(items.failure));
+            return result;
+        }
+    }
+    return result;
+}
+
+QString LeftOutRecordsNotice(const std::vector<int>& numbers) {
+    QStringList listed;
+    for (const int number : numbers) listed << Format::number(number, "0");
+    return QStringLiteral("記録番号 %1 のﾃﾞｰﾀは、読込める数(100ﾌﾞﾛｯｸ)を超えるため読込まれていません。")
+        .arg(listed.join(QStringLiteral(", ")));
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "platform/failure.h"
 
@@ -18,10 +19,20 @@ struct InheritedSurvey {
     QString dropHeight;
 };
 
+// What reading the counter's text came to.
+struct CounterTextRead {
+    std::optional<Failure> failure;
+    std::vector<int> leftOut;  // numbers of the records beyond the blocks the data set holds
+};
+
 // Reads the counter's records from their text (as the conversion writes it) into a cleared data set:
 // BlockCount from the GGT control line (one empty block when there are no records, and at least the
 // highest record number), and per record the block it is numbered with, its month and day, the inherited
-// survey texts, its drop count and the cumulative reading of every drop in cm. Fails as Unreadable when
-// the file cannot be read, as RefusedInput when the text holds a record the data set cannot store; what
-// was read up to there stays.
-std::optional<Failure> ReadCounterText(const QString& path, const InheritedSurvey& survey, TestData& data);
+// survey texts, its drop count and the cumulative reading of every drop in cm. The counter holds up to
+// 128 records: those numbered above 100 are read and left out. Fails as Unreadable when the file cannot
+// be read, as RefusedInput when the text holds a record that cannot be read; the records read up to
+// there stay.
+CounterTextRead ReadCounterText(const QString& path, const InheritedSurvey& survey, TestData& data);
+
+// What the user is told of records left out.
+QString LeftOutRecordsNotice(const std::vector<int>& numbers);

@@ -1,12 +1,12 @@
 #include "counter/dumpconversion.h"
 
-#include <QFile>
 #include <algorithm>
 #include <optional>
 
 #include "counter/dumpvalues.h"
 #include "datafile/cp932.h"
 #include "datafile/datafilenotices.h"
+#include "datafile/filebytes.h"
 #include "datafile/savefile.h"
 #include "model/format.h"
 
@@ -15,19 +15,21 @@ namespace {
 constexpr int MaxRecords = 128;
 constexpr qsizetype RecordsStart = 512;  // digits: the records begin at byte 256
 constexpr qsizetype RecordHeader = 16;   // digits: number, stamp, drops, header value
-constexpr qint64 LineLimit = 1 << 20;    // far above the 30720 digits of a dump
+constexpr off_t LargestDump = 1 << 20;   // far above the 30722 bytes of a dump
 const QString LineEnd = QStringLiteral("\r\n");
 
 // The first line of a file without its line end, or nothing when the file cannot be read.
 std::optional<QString> firstLine(const QString& path, QString* reason) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (reason) *reason = file.errorString();
+    QString why;
+    const std::optional<std::string> bytes = ReadFileBytes(path, LargestDump, why);
+    if (!bytes) {
+        if (reason) *reason = why;
         return std::nullopt;
     }
-    QByteArray line = file.readLine(LineLimit);
-    while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
-    return QString::fromLatin1(line);
+    std::string_view line(*bytes);
+    line = line.substr(0, line.find('\n'));
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
 }
 
 bool isHexDigit(QChar c) {
@@ -62,11 +64,7 @@ QString recordText(QStringView record) {
 
 }  // namespace
 
-std::optional<Failure> ConvertDump(const QString& dumpPath, const QString& textPath) {
-    QString reason;
-    const std::optional<QString> dump = firstLine(dumpPath, &reason);
-    if (!dump) return Failure{Failure::Kind::Unreadable, DataFileNotices::unreadable(dumpPath, reason)};
-    const QString& hex = *dump;
+std::optional<Failure> DumpRecordsText(const QString& hex, const QString& dumpPath, QString& text) {
     if (hex.size() < 2) return refused(QStringLiteral("ﾌｧｲﾙ%1にﾃﾗｺｶｳﾝﾀのﾃﾞｰﾀがありません。").arg(dumpPath));
     const auto notHex = std::find_if_not(hex.begin(), hex.end(), isHexDigit);
     if (notHex != hex.end())
@@ -81,7 +79,7 @@ std::optional<Failure> ConvertDump(const QString& dumpPath, const QString& textP
                            .arg(count)
                            .arg(MaxRecords));
 
-    QString text;
+    text.clear();
     int totalDrops = 0;
     qsizetype at = RecordsStart;
     for (int record = 1; record <= count; ++record) {
@@ -98,7 +96,15 @@ std::optional<Failure> ConvertDump(const QString& dumpPath, const QString& textP
     }
     text += QStringLiteral("GGT 制御番号  ") + Format::number(count, "000") + u' ' +
             Format::number(totalDrops, "0000") + LineEnd;
+    return std::nullopt;
+}
 
+std::optional<Failure> ConvertDump(const QString& dumpPath, const QString& textPath) {
+    QString reason;
+    const std::optional<QString> dump = firstLine(dumpPath, &reason);
+    if (!dump) return Failure{Failure::Kind::Unreadable, DataFileNotices::unreadable(dumpPath, reason)};
+    QString text;
+    if (std::optional<Failure> refusal = DumpRecordsText(*dump, dumpPath, text)) return refusal;
     Cp932 codec;
     if (const std::optional<QString> failure = SaveFileAtomically(textPath, codec.encode(text, nullptr)))
         return Failure{Failure::Kind::WriteFailed, DataFileNotices::unwritable(textPath, *failure)};

@@ -14,6 +14,10 @@ inline QString fileName() {
 
 }  // namespace CounterText
 
+// The text of the records of a dump's hexadecimal digits, as ConvertDump writes it; the same refusals,
+// naming the dump as `dumpPath`.
+std::optional<Failure> DumpRecordsText(const QString& hex, const QString& dumpPath, QString& text);
+
 // Turns the memory dump at `dumpPath` into the readable text at `textPath` (CP932, CR LF): per record
 // a header line (number, MM/DD HH:MM, drops, header value) and its readings ten to a line, then the
 // GGT control line with the number of records and of readings. A dump that is not hexadecimal, holds

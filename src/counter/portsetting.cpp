@@ -21,16 +21,23 @@ std::optional<int> portNumber(const QString& text) {
     return number;
 }
 
-bool isDevice(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
+// The device path a text names: itself when it is under /dev, /dev/ and the name for a bare device name.
+QString devicePath(const QString& text) {
+    if (text.startsWith(QStringLiteral("/dev/"))) return text;
+    if (!text.isEmpty() && !text.contains(QLatin1Char('/'))) return QStringLiteral("/dev/") + text;
+    return {};
 }
 
 }  // namespace
 
 QString PortSetting::deviceInForce() const {
-    if (!sessionDevice.isEmpty()) return sessionDevice;
+    if (sessionPort)
+        return sessionPort->number > 0 ? numberedDevice(sessionPort->number) : sessionPort->device;
     return CommDevice.isEmpty() ? numberedDevice(CommPort) : CommDevice;
+}
+
+int PortSetting::numberInForce() const {
+    return sessionPort && sessionPort->number > 0 ? sessionPort->number : CommPort;
 }
 
 QString PortSetting::shownText(const std::vector<SerialDevice>& devices) const {
@@ -67,7 +74,12 @@ QString PortSetting::entryText(const SerialDevice& device) {
 QStringList PortSetting::entries(const std::vector<SerialDevice>& devices) {
     QStringList list;
     for (int number = 1; number <= OfferedNumbers; ++number) list << Format::number(number, "0");
-    for (const SerialDevice& device : devices) list << entryText(device);
+    for (const SerialDevice& device : devices) {
+        bool numbered = false;
+        for (int number = 1; number <= OfferedNumbers; ++number)
+            numbered = numbered || device.path == numberedDevice(number);
+        if (!numbered) list << entryText(device);
+    }
     return list;
 }
 
@@ -78,13 +90,35 @@ std::optional<PortSetting::Choice> PortSetting::parse(const QString& typed,
     for (const SerialDevice& device : devices)
         if (text == entryText(device) || text == device.name || text == device.path)
             return Choice{0, device.path};
-    if (text.startsWith(QStringLiteral("/dev/")) && isDevice(text)) return Choice{0, text};
-    if (!text.isEmpty() && !text.contains(QLatin1Char('/')) && isDevice(QStringLiteral("/dev/") + text))
-        return Choice{0, QStringLiteral("/dev/") + text};
+    if (const QString path = devicePath(text); !path.isEmpty() && isSerialDevice(path))
+        return Choice{0, path};
     return std::nullopt;
 }
 
-QString PortSetting::refusalText() {
-    return QStringLiteral(
-        "通信ﾎﾟｰﾄには 1～4 の番号か、一覧にあるﾃﾞﾊﾞｲｽ（/dev/ttyUSB0 など）を指定してください。");
+PortSetting::Refusal PortSetting::refusalOf(const QString& typed) {
+    const QString text = typed.trimmed();
+    const QString path = devicePath(text);
+    if (path.isEmpty()) return Refusal::NotAPort;
+    if (QFileInfo::exists(path)) return Refusal::NotSerial;
+    // A bare name that names no device at all is not taken for an unplugged one, unless it looks like one.
+    const bool looksLikeDevice =
+        text.startsWith(QStringLiteral("/dev/")) || text.startsWith(QStringLiteral("tty"));
+    return looksLikeDevice ? Refusal::Absent : Refusal::NotAPort;
+}
+
+QString PortSetting::refusalText(const QString& text) {
+    const QString accepted = QStringLiteral(
+        "通信ﾎﾟｰﾄには 1～255 の番号か、一覧にあるﾃﾞﾊﾞｲｽ、またはﾃﾞﾊﾞｲｽのﾊﾟｽ（/dev/ttyUSB0 "
+        "など）を指定してください。");
+    switch (refusalOf(text)) {
+        case Refusal::NotAPort: return accepted;
+        case Refusal::Absent:
+            return QStringLiteral(
+                       "ﾃﾞﾊﾞｲｽ %1 がありません。ｹｰﾌﾞﾙが抜けたか、ﾃﾞﾊﾞｲｽ名が変わった可能性があります。")
+                .arg(devicePath(text.trimmed()));
+        case Refusal::NotSerial:
+            return QStringLiteral("%1 はｼﾘｱﾙﾎﾟｰﾄではありません。\n").arg(devicePath(text.trimmed())) +
+                   accepted;
+    }
+    return accepted;
 }

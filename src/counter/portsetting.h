@@ -13,15 +13,29 @@ class Settings;
 // The counter's port as the operator chooses it: a port number 1-4, mapped to a device of the system,
 // or one of the serial devices the system reports (a USB adapter, a pseudo-terminal). The number is
 // stored as "K40DRV_H5" and also travels to the counter as its parameter byte 5; a chosen device is
-// stored under deviceKey() and, while set, is the port in force. A device named on the command line
+// stored under deviceKey() and, while set, is the port in force. A port named on the command line
 // serves one run and is not stored.
 struct PortSetting {
-    qint16 CommPort = 2;
-    QString CommDevice;     // empty: the numbered port
-    QString sessionDevice;  // for this run only; empty: the stored port
+    // An accepted port: a number (device empty) or a device path (number 0).
+    struct Choice {
+        int number = 0;
+        QString device;
+    };
+    // Why a text names no port.
+    enum class Refusal {
+        NotAPort,   // neither a number nor a device
+        Absent,     // a device path or name that does not exist: unplugged or renamed
+        NotSerial,  // an existing device that is not a serial port (/dev/null, a disk)
+    };
 
-    // The device a transfer opens.
+    qint16 CommPort = 2;
+    QString CommDevice;                 // empty: the numbered port
+    std::optional<Choice> sessionPort;  // for this run only; none: the stored port
+
+    // The device a transfer opens, and the number the counter receives as parameter byte 5 (a device
+    // sends the stored number).
     QString deviceInForce() const;
+    int numberInForce() const;
     // The text the port box shows for the stored port.
     QString shownText(const std::vector<SerialDevice>& devices) const;
 
@@ -30,11 +44,6 @@ struct PortSetting {
     // The number is written with the other settings when the main window closes.
     void saveNumber(Settings& settings) const;
 
-    // An accepted port: a number (device empty) or a device path (number 0).
-    struct Choice {
-        int number = 0;
-        QString device;
-    };
     // Takes the operator's choice and stores a chosen device (or none) at once.
     void choose(const Choice& choice, Settings& settings);
 
@@ -45,11 +54,13 @@ struct PortSetting {
     // A device as the port list shows it: "ttyUSB0 (FT232R USB UART)", or the bare name without a
     // description.
     static QString entryText(const SerialDevice& device);
-    // The port list: "1" to "4", then every device.
+    // The port list: "1" to "4", then every device that is not one of those four.
     static QStringList entries(const std::vector<SerialDevice>& devices);
     // The port a typed or chosen text names: a whole number 1-255, an entry of the list, or the name or
-    // path of an existing device. Nothing for any other text.
+    // path of an existing serial device. Nothing for any other text.
     static std::optional<Choice> parse(const QString& text, const std::vector<SerialDevice>& devices);
+    // Why `parse` refused the text.
+    static Refusal refusalOf(const QString& text);
     // The message for a text that names no port.
-    static QString refusalText();
+    static QString refusalText(const QString& text);
 };

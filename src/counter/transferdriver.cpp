@@ -13,15 +13,18 @@ TransferDriver::TransferDriver(SerialLine& line, std::chrono::milliseconds timeL
     QObject::connect(&pacing_, &QTimer::timeout, [this] { apply(protocol_.tick()); });
     QObject::connect(&limit_, &QTimer::timeout, [this] { limitReached(); });
     line_.received = [this] {
-        if (awaitingFirstChunk_) {
-            // From here on the counter answers within the reply limit.
+        if (awaitingFirstChunk_ && deadline_) {
+            // The counter has started: the rest of the chunk, and every reply after it, comes within
+            // the reply limit.
             awaitingFirstChunk_ = false;
-            limit_.stop();
+            armLimit();
         }
         apply(protocol_.received(line_.readAll()));
     };
-    line_.failed = [this](const QString& text) {
-        apply(protocol_.abort({TransferFailure::Kind::LineFailed, {}, text}));
+    line_.failed = [this](const SerialLineFailure& failure) {
+        const auto kind =
+            failure.disconnected ? TransferFailure::Kind::Disconnected : TransferFailure::Kind::LineFailed;
+        apply(protocol_.abort({kind, {}, failure.systemText}));
     };
 }
 
@@ -89,11 +92,11 @@ void TransferDriver::apply(const TransferProtocol::Reaction& reaction) {
 
 // Every wait for characters has its own deadline. The timer is not restarted for each wait, which
 // would cost a timer registration per character of the write phase; when it fires early it is set
-// again for the time left.
+// again for the time left, and it is restarted when a deadline comes nearer.
 void TransferDriver::armLimit() {
     const std::chrono::milliseconds limit = awaitingFirstChunk_ ? firstChunkLimit_ : timeLimit_;
     deadline_ = Clock::now() + limit;
-    if (!limit_.isActive()) limit_.start(limit);
+    if (!limit_.isActive() || limit_.remainingTime() > limit.count()) limit_.start(limit);
 }
 
 void TransferDriver::limitReached() {

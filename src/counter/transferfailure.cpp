@@ -38,8 +38,15 @@ QString TransferFailure::windowText() const {
         case Kind::Stopped: return QStringLiteral("通信を中断しました。");
         case Kind::LineFailed:
             return QStringLiteral("通信ﾎﾟｰﾄが使えなくなったため、通信を中断しました。\n") + detail;
+        case Kind::Disconnected:
+            return QStringLiteral(
+                "ﾃﾗｺｶｳﾝﾀとの接続が切れたため、通信を中断しました。\nｹｰﾌﾞﾙが抜けていないか確認してください。");
         case Kind::DumpNotWritten:
             return QStringLiteral("受信ﾃﾞｰﾀをﾌｧｲﾙ k40read.tmp に保存できません。\n") + detail;
+        case Kind::DumpRefused:
+            return QStringLiteral(
+                       "ﾃﾗｺｶｳﾝﾀから受信したﾃﾞｰﾀが正しくないため、ﾃﾗｺｶｳﾝﾀの記録は消去しません。\n") +
+                   detail;
     }
     return {};
 }
@@ -69,7 +76,12 @@ QString TransferFailure::commandLineText() const {
                 "no answer from the counter; check the cable and the counter's rotary switch");
         case Kind::Stopped: return QStringLiteral("the transfer was stopped");
         case Kind::LineFailed: return QStringLiteral("the serial line failed: ") + detail;
+        case Kind::Disconnected: return QStringLiteral("the device was disconnected; check the cable");
         case Kind::DumpNotWritten: return QStringLiteral("k40read.tmp could not be written: ") + detail;
+        case Kind::DumpRefused:
+            return QStringLiteral(
+                       "the memory received is not a counter's memory; the counter was not erased: ") +
+                   detail;
     }
     return {};
 }

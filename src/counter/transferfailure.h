@@ -18,7 +18,9 @@ struct TransferFailure {
         TimedOut,              // the counter fell silent
         Stopped,               // the operator stopped the transfer
         LineFailed,            // the serial line itself failed
+        Disconnected,          // the device went away: unplugged
         DumpNotWritten,        // the received memory could not be saved
+        DumpRefused,           // the received memory cannot be decoded: the counter is not erased
     };
     Kind kind;
     QByteArray received = {};  // the characters that were refused, if any

@@ -21,23 +21,29 @@ int keepRising(const Readings& readings, int count, Readings& kept) {
     return keptCount;
 }
 
-void correctBlock(TestData& data, int block) {
+// Returns whether a reading was removed.
+bool correctBlock(TestData& data, int block) {
     Readings& readings = data.Measure[block];
     Readings kept{};
     bool falling = true;
+    bool removed = false;
     while (falling) {
         const int count = std::clamp<int>(data.DropCount[block], 0, TestData::GridRows);
         const int keptCount = keepRising(readings, count, kept);
-        if (keptCount == 0) return;
+        if (keptCount == 0) return removed;
+        removed = removed || keptCount != data.DropCount[block];
         std::fill(readings.begin() + 1, readings.begin() + 1 + count, 0.0f);
         std::copy(kept.begin() + 1, kept.begin() + 1 + keptCount, readings.begin() + 1);
         data.DropCount[block] = static_cast<qint16>(keptCount);
         falling = !std::is_sorted(kept.begin() + 1, kept.begin() + 1 + keptCount);
     }
+    return removed;
 }
 
 }  // namespace
 
-void CorrectReadings(TestData& data) {
-    for (int block = 1; block <= data.BlockCount; ++block) correctBlock(data, block);
+bool CorrectReadings(TestData& data) {
+    bool removed = false;
+    for (int block = 1; block <= data.BlockCount; ++block) removed = correctBlock(data, block) || removed;
+    return removed;
 }

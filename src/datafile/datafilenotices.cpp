@@ -1,5 +1,7 @@
 #include "datafile/datafilenotices.h"
 
+#include "datafile/datafilereader.h"
+
 namespace DataFileNotices {
 
 QString notADataFile() {
@@ -22,6 +24,21 @@ QString tooLarge(const QString& path) {
                "ファイル%1には、読込める量(100ブロック、1ブロック500回)を超えるデータがあります。\n"
                "超えた分は読込まれていません。上書き保存すると、その分は失われます。")
         .arg(path);
+}
+
+QString leftOut(const QString& path) {
+    return QStringLiteral(
+               "ファイル%1には、計測値 0 の後にも計測値があるブロックがあります。\n"
+               "0 の後の計測値は読込まれていません。上書き保存すると、その計測値は失われます。")
+        .arg(path);
+}
+
+QStringList warnings(const QString& path, const ReadResult& result) {
+    QStringList all;
+    if (result.tooLarge) all << tooLarge(path);
+    if (result.damaged) all << damaged(path);
+    if (result.leftOut) all << leftOut(path);
+    return all;
 }
 
 QString unwritable(const QString& path, const QString& reason) {

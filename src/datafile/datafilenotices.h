@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+struct ReadResult;
 
 // What the user is told about reading and writing a data file, in the windows and on the command line.
 namespace DataFileNotices {
@@ -10,6 +13,9 @@ QString notADataFile();
 QString unreadable(const QString& path, const QString& reason);
 QString damaged(const QString& path);
 QString tooLarge(const QString& path);
+QString leftOut(const QString& path);
+// The warnings of a data file loaded as far as it could be.
+QStringList warnings(const QString& path, const ReadResult& result);
 QString unwritable(const QString& path, const QString& reason);
 // Survey texts that the file cannot hold as they are.
 QString unstorableQuestion();

@@ -102,9 +102,14 @@ private:
     void readOlderBlock(int block) {
         readHeader(block);
         for (int drop = 1; drop <= OlderMaxDrops && !ended_; ++drop) data_.Measure[block][drop] = reading();
+        const auto& readings = data_.Measure[block];
         int drops = 0;
-        while (drops < OlderMaxDrops && data_.Measure[block][drops + 1] != 0.0f) ++drops;
+        while (drops < OlderMaxDrops && readings[drops + 1] != 0.0f) ++drops;
         data_.DropCount[block] = static_cast<qint16>(drops);
+        // The next save would lose readings that come after a zero.
+        if (std::any_of(readings.begin() + drops + 1, readings.begin() + OlderMaxDrops + 1,
+                        [](float reading) { return reading != 0.0f; }))
+            result_.leftOut = true;
     }
 
     std::optional<std::string_view> field() {

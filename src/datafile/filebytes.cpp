@@ -5,19 +5,20 @@
 #include <unistd.h>
 #include <QFile>
 #include <cerrno>
-#include <cstring>
+
+#include "platform/systemerror.h"
 
 // Read with the system's calls rather than QFile, whose words for a folder are "Unknown error".
 std::optional<std::string> ReadFileBytes(const QString& path, off_t largest, QString& reason) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        reason = QString::fromLocal8Bit(std::strerror(errno));
+        reason = systemErrorText(errno);
         return std::nullopt;
     }
     struct stat status {};
     if (::fstat(fd, &status) == 0 && status.st_size > largest) {
         ::close(fd);
-        reason = QString::fromLocal8Bit(std::strerror(EFBIG));
+        reason = systemErrorText(EFBIG);
         return std::nullopt;
     }
     std::string bytes;
@@ -29,6 +30,6 @@ std::optional<std::string> ReadFileBytes(const QString& path, off_t largest, QSt
     const int error = count < 0 ? errno : 0;
     ::close(fd);
     if (error == 0) return bytes;
-    reason = QString::fromLocal8Bit(std::strerror(error));
+    reason = systemErrorText(error);
     return std::nullopt;
 }

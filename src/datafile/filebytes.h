@@ -6,5 +6,5 @@
 #include <string>
 
 // The whole content of a file of at most `largest` bytes, or, when it cannot be read or is larger, the
-// system's words for why.
+// reason in the user's words.
 std::optional<std::string> ReadFileBytes(const QString& path, off_t largest, QString& reason);

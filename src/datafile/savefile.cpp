@@ -8,14 +8,11 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
-namespace {
+#include "platform/systemerror.h"
 
-QString reasonOf(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
+namespace {
 
 // The file a path names, links followed; the path itself when it names no existing file.
 std::string resolved(const std::string& path) {
@@ -59,6 +56,18 @@ bool writeAll(int fd, QByteArrayView bytes) {
     return true;
 }
 
+// A file the user may write in a folder where no new file may be made is written in place: not atomic,
+// but the only way to save it, as QSaveFile's direct-write fallback does.
+std::optional<QString> writeInPlace(const std::string& target, QByteArrayView bytes) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) return systemErrorText(errno);
+    int error = 0;
+    if (!writeAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error != 0) return systemErrorText(error);
+    return std::nullopt;
+}
+
 // Makes the rename itself durable; the file is complete whether or not this succeeds.
 void syncFolder(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -73,22 +82,30 @@ std::optional<QString> SaveFileAtomically(const QString& path, QByteArrayView by
     const std::string target = resolved(QFile::encodeName(path).toStdString());
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) return reasonOf(EISDIR);
-    if (exists && ::access(target.c_str(), W_OK) != 0) return reasonOf(errno);
+    if (exists && S_ISDIR(existing.st_mode)) return systemErrorText(EISDIR);
+    if (exists && ::access(target.c_str(), W_OK) != 0) return systemErrorText(errno);
 
     std::string temporary;
     const int fd = createTemporary(target, temporary);
-    if (fd < 0) return reasonOf(errno);
+    if (fd < 0) {
+        const int refused = errno;
+        const bool folderClosed = refused == EACCES || refused == EPERM;
+        if (exists && S_ISREG(existing.st_mode) && folderClosed) return writeInPlace(target, bytes);
+        return systemErrorText(refused);
+    }
     int error = 0;
-    if (exists && ::fchmod(fd, existing.st_mode & 07777) != 0)
-        error = errno;
-    else if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
-        error = errno;
+    if (exists) {
+        // The replacement keeps the owner where the process may give it away (an ordinary user may
+        // not), and always the permissions.
+        [[maybe_unused]] const bool ownerKept = ::fchown(fd, existing.st_uid, existing.st_gid) == 0;
+        if (::fchmod(fd, existing.st_mode & 07777) != 0) error = errno;
+    }
+    if (error == 0 && (!writeAll(fd, bytes) || ::fsync(fd) != 0)) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
-        return reasonOf(error);
+        return systemErrorText(error);
     }
     syncFolder(folderOf(target));
     return std::nullopt;

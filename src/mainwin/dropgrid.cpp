@@ -1,6 +1,5 @@
 #include "mainwin/dropgrid.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
@@ -72,6 +71,11 @@ QVariant DropGridModel::headerData(int section, Qt::Orientation orientation, int
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return QString::number(section + 1);
     return section == 0 ? QStringLiteral("計測値") : QStringLiteral("貫入量");
+}
+
+Qt::ItemFlags DropGridModel::flags(const QModelIndex& index) const {
+    if (index.column() == 1) return Qt::ItemIsEnabled;
+    return QAbstractTableModel::flags(index);
 }
 
 void DropGridModel::setText(int row, int column, const QString& text) {
@@ -174,10 +178,6 @@ void DropGrid::scrollHome() {
     scrollTo(currentIndex());
 }
 
-void DropGrid::letEventsRun() {
-    QApplication::processEvents();
-}
-
 void DropGrid::focusInEvent(QFocusEvent* event) {
     if (!takingFocusFromEditor_) commit();
     QTableView::focusInEvent(event);
@@ -206,9 +206,10 @@ void DropGrid::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-// The right button opens the edit menu without moving the current cell.
+// The right button makes the row under it current, so that the edit menu acts on that drop.
 void DropGrid::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
+        if (const int row = rowAt(event->position().toPoint().y()); row >= 0) moveCurrent(row + 1, 1);
         event->accept();
         return;
     }

@@ -35,6 +35,8 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // The penetration column is never selected: the editor does not open there.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     const QString& text(int row, int column) const { return texts_.at(row).at(column); }
     void setText(int row, int column, const QString& text);
@@ -72,7 +74,6 @@ public:
     void refreshGrid() override { viewport()->update(); }
     void focusGrid() override;
     void scrollHome() override;
-    void letEventsRun() override;
 
 signals:
     // The right mouse button was released over the grid.

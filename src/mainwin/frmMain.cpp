@@ -2,12 +2,14 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "counter/counterlink.h"
 #include "counter/gui/K40DebForm.h"
 #include "counter/gui/K40DevSubForm.h"
 #include "counter/portsetting.h"
@@ -77,7 +79,7 @@ frmMain::frmMain(const MainWindowParts& parts, QWidget* parent)
       grid_(new DropGrid(nullptr)),
       commands_(parts.data, parts.dialogs, {*grid_, *this, *this}, parts.link, parts.port) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ・ﾒｲﾝﾌﾚｰﾑ"));
+    setCaption(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ・ﾒｲﾝﾌﾚｰﾑ"));
     placeWindowFrame(*this, 0, 0, 9696, 6900);
     parts_.display.load(parts_.settings);
     parts_.port.load(parts_.settings);
@@ -93,6 +95,7 @@ frmMain::frmMain(const MainWindowParts& parts, QWidget* parent)
     grid_->setEntry(&commands_.entry);
     picture_ = place(new DiagramPanel(data_, area), 5460, 50, 3950, 5964);
     connect(grid_, &DropGrid::menuRequested, this, [this](const QPoint& at) { mnuEdit->popup(at); });
+    dataChanged_ = data_.changed.subscribe([this] { setWindowModified(data_.Modified); });
     createMenus();
     surveyKeys_ = new SurveyKeys(
         {surveyName_, testerName_, testPlace_, dropHeight_, pointNo_, year_, month_, day_}, *grid_, dialogs_,
@@ -112,7 +115,6 @@ void frmMain::createFields(QWidget& area) {
     label(area, QStringLiteral("落錘落下高"), 360, 1541, 1212, 252);
     dropHeight_ = place(listField(area, "cmb落下高", {QStringLiteral("50cm"), QStringLiteral("25cm")}), 1560,
                         1541, 972, 276);
-    dropHeight_->setEditText(QStringLiteral("50cm"));
     label(area, QStringLiteral("番号No."), 3120, 1541, 852, 252);
     pointNo_ = place(textField(area, "Ser_No", false), 3960, 1541, 612, 276);
     label(area, QStringLiteral("試験日"), 360, 2040, 732, 252);
@@ -163,7 +165,7 @@ void frmMain::prepareGrid() {
     data_.BlockCount = 1;
     data_.CurBlock = 1;
     data_.DropCount[1] = 0;
-    blockNumber_->setText(QStringLiteral("1"));
+    commands_.blocks.showEmptySurvey();
     grid_->setEditorText(QString());
 }
 
@@ -208,6 +210,10 @@ void frmMain::focusSurveyName() {
 
 void frmMain::readStarted() {
     mnuInputData->setEnabled(false);
+}
+
+void frmMain::readEnded(bool imported) {
+    mnuInputData->setEnabled(!imported);
 }
 
 void frmMain::showTransferProgress() {
@@ -256,13 +262,20 @@ void frmMain::freeAreaReleased(Qt::MouseButton button, Qt::KeyboardModifiers mod
     }
 }
 
+bool frmMain::quitConfirmed() {
+    return dialogs_.message(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌを終了してもよろしいですか？"), Buttons::YesNo,
+                            QStringLiteral("終了確認")) == Answer::Yes;
+}
+
 void frmMain::quit() {
-    if (dialogs_.message(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌを終了してもよろしいですか？"), Buttons::YesNo,
-                         QStringLiteral("終了確認")) == Answer::Yes)
-        close();
+    commands_.entry.settle();
+    if (!quitConfirmed()) return;
+    quitting_ = true;
+    close();
 }
 
 void frmMain::showListing() {
+    commands_.entry.settle();
     commands_.blocks.StoreBlockHeader();
     if (!commands_.blocks.requireData()) return;
     auto* listing = new frmDataGrid(data_);
@@ -278,7 +291,23 @@ void frmMain::showAbout() {
     about_->raise();
 }
 
+// Closed by its frame, the window asks first when there are unsaved changes, the fields and an open
+// edit counted. A transfer in progress is stopped, and the program ends although the transfer's windows
+// are still open.
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (parts_.link.running()) {
+        parts_.link.stop();
+        QCoreApplication::exit(0);
+        quitting_ = true;
+    }
+    if (!quitting_) {
+        commands_.entry.settle();
+        commands_.blocks.storeSurveyTexts();
+        if (data_.Modified && !quitConfirmed()) {
+            event->ignore();
+            return;
+        }
+    }
     unsetCursor();
     if (!isMinimized()) saveSettings();
     if (listing_) listing_->close();

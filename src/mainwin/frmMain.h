@@ -7,6 +7,7 @@
 #include "commands/commands.h"
 #include "commands/counterreadview.h"
 #include "commands/surveyview.h"
+#include "model/changenotifier.h"
 
 class CounterLink;
 class Dialogs;
@@ -49,10 +50,12 @@ public:
     void setFieldText(SurveyField field, const QString& text) override;
     QString blockNumberText() const override;
     void setBlockNumberText(const QString& text) override;
-    void setCaption(const QString& caption) override { setWindowTitle(caption); }
+    // The caption marks unsaved changes with an asterisk after it.
+    void setCaption(const QString& caption) override { setWindowTitle(caption + QStringLiteral("[*]")); }
     void focusSurveyName() override;
 
     void readStarted() override;
+    void readEnded(bool imported) override;
     void showTransferProgress() override;
     void closeTransferProgress() override;
     void showTransferWindow(const K40Parameters& parameters, const QString& device) override;
@@ -94,6 +97,7 @@ private:
     void createMenus();
     void prepareGrid();
     void quit();
+    bool quitConfirmed();
     void showListing();
     void showAbout();
     void freeAreaReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
@@ -118,6 +122,8 @@ private:
     Commands commands_;
     SurveyKeys* surveyKeys_;
     K40DevSubForm* transferProgress_ = nullptr;
+    ChangeNotifier::Subscription dataChanged_;
+    bool quitting_ = false;  // the quit question was answered: close without asking again
     QPointer<QWidget> listing_;
     QPointer<QWidget> about_;
 };

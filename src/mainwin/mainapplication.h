@@ -17,7 +17,7 @@ public:
 
     frmMain& window() { return window_; }
     // The counter's port for this run only, instead of the one in the settings.
-    void setSessionDevice(const QString& device) { port_.sessionDevice = device; }
+    void setSessionPort(const PortSetting::Choice& port) { port_.sessionPort = port; }
 
 private:
     TestData data_;

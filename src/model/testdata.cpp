@@ -11,3 +11,9 @@ void TestData::emptyBlocks() {
     }
     CurBlock = 1;
 }
+
+bool TestData::anyDrops() const {
+    for (int block = 1; block <= BlockCount; ++block)
+        if (DropCount[block] > 0) return true;
+    return false;
+}

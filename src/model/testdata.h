@@ -24,6 +24,7 @@ struct TestData {
     qint16 MaxDrops = 500;  // 240 after reading an older data file
     qint16 ExtFormat = 0;   // 1: save in the extended file layout
     QString DataFileName;
+    bool Modified = false;  // changed since it was opened, saved or made new
 
     PerBlock<qint16> DropCount{};
     PerBlock<qint16> BlockNo{};
@@ -31,11 +32,13 @@ struct TestData {
     // Cumulative depth in cm after each drop; slot 0 of every block is 0.0.
     PerBlock<std::array<float, DropSlots>> Measure{};
 
-    // Told whenever the blocks or the block shown changed.
+    // Told whenever the blocks, the block shown or whether they are saved changed.
     ChangeNotifier changed;
 
     // Data present: the shown block has drops.
     bool hasData() const { return DropCount[CurBlock] > 0; }
+    // Some block has drops.
+    bool anyDrops() const;
 
     // The penetration of a drop: how far the rod went down with it.
     float penetration(int block, int drop) const { return Measure[block][drop] - Measure[block][drop - 1]; }

@@ -18,6 +18,6 @@ QString Dialogs::effectiveTitle(const QString& title) {
 }
 
 Answer Dialogs::detailedMessage(const QString& text, const QString& detail, Buttons buttons,
-                                const QString& title) {
-    return message(text + QStringLiteral("\n\n") + detail, buttons, title);
+                                const QString& title, Icon icon) {
+    return message(detail.isEmpty() ? text : text + QStringLiteral("\n\n") + detail, buttons, title, icon);
 }

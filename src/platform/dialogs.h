@@ -14,6 +14,10 @@ enum class Buttons {
 
 enum class Answer { Ok, Cancel, Yes, No, Retry, Continue };
 
+// The icon of a message box. By default it follows the button set: information for OK, a question for
+// Yes/No and OK/Cancel, a warning for destructive questions and refusals. Failures say what they are.
+enum class Icon { ForButtons, Warning, Critical };
+
 // The answer given by the default button of a set, which is also what Enter chooses.
 Answer defaultAnswer(Buttons buttons);
 
@@ -31,16 +35,17 @@ public:
 
     // Shows a modal message box and returns the button chosen. An empty title shows the application
     // title.
-    virtual Answer message(const QString& text, Buttons buttons, const QString& title = {}) = 0;
+    virtual Answer message(const QString& text, Buttons buttons, const QString& title = {},
+                           Icon icon = Icon::ForButtons) = 0;
 
     // File dialogs: the full path chosen, or nothing when the user cancelled. The save dialog asks
     // nothing about replacing an existing file; the caller decides.
     virtual std::optional<QString> openFileName(const FileFilter& filter) = 0;
     virtual std::optional<QString> saveFileName(const FileFilter& filter) = 0;
     // A message box with a detail under the text, such as the system's reason and the remedy. By
-    // default the detail follows the text after an empty line.
+    // default a detail follows the text after an empty line.
     virtual Answer detailedMessage(const QString& text, const QString& detail, Buttons buttons,
-                                   const QString& title = {});
+                                   const QString& title = {}, Icon icon = Icon::ForButtons);
 
     // The title a box shows for the given title argument.
     static QString effectiveTitle(const QString& title);

@@ -15,7 +15,13 @@ struct SerialOpenFailure {
     };
     Reason reason = Reason::Other;
     QString systemText;  // the system's own words
-    QString group;       // with NoAccess: the group that owns the device, when known
+    QString group;       // with NoAccess: the group that may read and write the device, if any
+};
+
+// Why an open line failed.
+struct SerialLineFailure {
+    bool disconnected = false;  // the device went away: unplugged
+    QString systemText;         // the system's own words
 };
 
 // A serial line at 4800 bit/s, 8 data bits, no parity, 1 stop bit, no flow control. Received
@@ -35,8 +41,8 @@ public:
 
     // Called when characters have arrived.
     std::function<void()> received;
-    // Called when the open line fails (device unplugged, write refused), with the system's words.
-    std::function<void(const QString&)> failed;
+    // Called when the open line fails (device unplugged, write refused).
+    std::function<void(const SerialLineFailure&)> failed;
 };
 
 // A serial device the system reports.
@@ -45,3 +51,7 @@ struct SerialDevice {
     QString description;  // as the system describes it; may be empty
     QString path;         // /dev/ttyUSB0
 };
+
+// Whether the path names a serial device: a character device of the terminal kind, such as a serial
+// port, a USB serial adapter or a pseudo-terminal (not /dev/null, not a disk).
+bool isSerialDevice(const QString& path);

@@ -62,7 +62,7 @@ TEST_F(DataFileJobsTest, DumpExitCodesTellRefusedFromUnreadableInput) {
     EXPECT_EQ(refused.out, "");
     const JobRun missing = run({"dump", folder.filePath("missing.txt")});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos);
+    EXPECT_NE(missing.err.find("ファイルまたはフォルダーがありません"), std::string::npos);
     const JobRun damaged = run({"dump", file("c.txt", ThreeDrops.substr(0, ThreeDrops.size() - 20))});
     EXPECT_EQ(damaged.exitCode, 0);
     EXPECT_NE(damaged.err.find("ファイルが壊れている可能性があります。"), std::string::npos);
@@ -83,7 +83,8 @@ TEST_F(DataFileJobsTest, ResaveWritesTheExtendedLayoutOrLeavesTheTargetAlone) {
               "\" 1.5\",\" .25\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\"\r\n");
     const JobRun failed = run({"resave", in, out + "/inside.txt"});
     EXPECT_EQ(failed.exitCode, 1);
-    EXPECT_NE(failed.err.find("に保存できませんでした。\n(Not a directory)"), std::string::npos);
+    EXPECT_NE(failed.err.find("に保存できませんでした。\n(パスの途中にフォルダーでないものがあります)"),
+              std::string::npos);
 }
 
 // Exit codes follow the kind of failure: a folder named as the input is unreadable, never a refused file.

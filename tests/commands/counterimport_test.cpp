@@ -86,8 +86,8 @@ TEST_F(CounterImportTest, ATextItCannotStoreAsksForTheFileAndCancelEndsTheImport
         std::string text;
         std::string reason;
     } refused[] = {
-        {"101" + oneDrop + ControlLine + "001 0001\r\n", "記録番号「101」が1～100ではありません"},
-        {"000" + oneDrop + ControlLine + "001 0001\r\n", "記録番号「000」が1～100ではありません"},
+        {"000" + oneDrop + ControlLine + "001 0001\r\n", "記録番号「000」が1～255ではありません"},
+        {"256" + oneDrop + ControlLine + "001 0001\r\n", "記録番号「256」が1～255ではありません"},
         {"001 01/02 08:59 501 .0\r\n" + ControlLine + "001 0501\r\n", "回数「501」が0～500ではありません"},
         {"001 01/02 08:59 002 .0\r\n1.0 x \r\n\r\n" + ControlLine + "001 0002\r\n",
          "「x」は数値ではありません"},
@@ -99,7 +99,7 @@ TEST_F(CounterImportTest, ATextItCannotStoreAsksForTheFileAndCancelEndsTheImport
         SCOPED_TRACE(text.reason);
         file("k40txt.tmp", text.text);
         TestData read;
-        const std::optional<Failure> refusal = ReadCounterText(textPath, inherited, read);
+        const std::optional<Failure> refusal = ReadCounterText(textPath, inherited, read).failure;
         ASSERT_TRUE(refusal);
         EXPECT_EQ(refusal->kind, Failure::Kind::RefusedInput);
         EXPECT_NE(refusal->text.indexOf(QString::fromStdString(text.reason)), -1)
@@ -118,20 +118,24 @@ TEST_F(CounterImportTest, ATextItCannotStoreAsksForTheFileAndCancelEndsTheImport
     EXPECT_EQ(chooser.filter.pattern, QStringLiteral("k40read.tmp"));
 }
 
-TEST_F(CounterImportTest, RecordsBeyondTheHundredthBlockStopTheReadingAndKeepTheRest) {
+// The counter holds up to 128 records: the first 100 are imported, corrected and shown, and the user is
+// told which were left out.
+TEST_F(CounterImportTest, RecordsBeyondTheHundredthBlockAreLeftOutAndNamed) {
     std::string records;
-    for (int record = 1; record <= 101; ++record) {
+    for (int record = 1; record <= 102; ++record) {
         char header[64];
-        std::snprintf(header, sizeof header, "%03d 03/04 05:06 001 .0\r\n20.0 \r\n\r\n", record);
+        std::snprintf(header, sizeof header, "%03d 03/04 05:06 002 .0\r\n20.0 -5.0 \r\n\r\n", record);
         records += header;
     }
-    file("k40txt.tmp", records + ControlLine + "101 0101\r\n");
-    const std::optional<Failure> refusal = ReadCounterText(textPath, inherited, data);
-    ASSERT_TRUE(refusal);
-    EXPECT_NE(refusal->text.indexOf(QStringLiteral("101番目の記録を読込めません。")), -1)
-        << refusal->text.toStdString();
+    file("k40txt.tmp", records + ControlLine + "102 0204\r\n");
+    dialogs.expect(
+        QStringLiteral("記録番号 101, 102 のﾃﾞｰﾀは、読込める数(100ﾌﾞﾛｯｸ)を超えるため読込まれていません。"));
+    EXPECT_TRUE(import.importCounterText(inherited, textPath));
+    EXPECT_EQ(dialogs.shown()[0].icon, Icon::Warning);
     EXPECT_EQ(data.BlockCount, 100);
-    EXPECT_EQ(readings(100), (Readings{2.0f}));
+    EXPECT_EQ(readings(100), (Readings{2.0f}));  // 2.0, 1.5 corrected
+    EXPECT_EQ(cell(1, 1), "2.0");
+    EXPECT_TRUE(data.Modified);
 }
 
 TEST_F(CounterImportTest, AChosenDumpIsConvertedAndAChosenTextIsRead) {

@@ -10,6 +10,7 @@ namespace {
 class RecordedCounterRead : public CounterReadView {
 public:
     void readStarted() override { ++started; }
+    void readEnded(bool) override {}
     void showTransferProgress() override { ++progressShown; }
     void closeTransferProgress() override {}
     void showTransferWindow(const K40Parameters& parameters, const QString& device) override {
@@ -24,7 +25,7 @@ public:
 TEST_F(CommandsTest, OnlyModeOneRunsATransferAndDebugModeOpensTheTransferWindow) {
     RecordedCounterRead view;
     Commands withView(data, dialogs, {grid, survey, view}, link, port);
-    port.sessionDevice = QStringLiteral("/dev/pts/9");
+    port.sessionPort = PortSetting::Choice{0, QStringLiteral("/dev/pts/9")};
 
     EXPECT_EQ(withView.counterRead.runTransfer(K40Parameters::forCall(1, 20, 2, 20, 5, 99)), -1);
     ASSERT_EQ(view.debugWindows.size(), 1u);

@@ -31,10 +31,11 @@ protected:
     }
 };
 
-TEST_F(FileCommandsTest, OpenAsksNothingWhenTheShownBlockIsEmptyAndShowsTheFile) {
+TEST_F(FileCommandsTest, OpenAsksWhenAnyBlockHoldsDropsAndShowsTheFile) {
     holdData(1, 3);
     show(2);
     const QString path = file("a.txt", OneDropFile);
+    dialogs.expect(ClearQuestion, Answer::Yes);
     dialogs.expectOpenFile(path);
     commands.files.open();
     ASSERT_EQ(dialogs.shownFileDialogs().size(), 1u);
@@ -48,6 +49,12 @@ TEST_F(FileCommandsTest, OpenAsksNothingWhenTheShownBlockIsEmptyAndShowsTheFile)
     EXPECT_EQ(survey.blockNumber, QStringLiteral("1"));
     EXPECT_EQ(cell(1, 1), "2.5");
     EXPECT_EQ(cell(1, 2), "2.5");
+
+    // Nothing to lose: no question.
+    data.DropCount[1] = 0;
+    dialogs.expectOpenFile(path);
+    commands.files.open();
+    EXPECT_EQ(data.DropCount[1], 1);
 }
 
 TEST_F(FileCommandsTest, OpenOverShownDataAsksFirstAndLeavesNothingOfTheOldBlockOnScreen) {
@@ -82,9 +89,11 @@ TEST_F(FileCommandsTest, OpenOfAnotherKindOfFileKeepsTheDataAndTheCurrentFileNam
     EXPECT_EQ(cell(3, 1), "3.0");
     EXPECT_TRUE(survey.caption.isEmpty());
 
-    dialogs.expect(QStringLiteral("ファイル%1を読込めませんでした。\n(Is a directory)").arg(folder.path()));
+    dialogs.expect(QStringLiteral("ファイル%1を読込めませんでした。\n(ファイルではなくフォルダーです)")
+                       .arg(folder.path()));
     EXPECT_FALSE(commands.files.openFile(folder.path()));
     EXPECT_EQ(dialogs.shown()[1].title, QStringLiteral("ファイル読込みエラー"));
+    EXPECT_EQ(dialogs.shown()[1].icon, Icon::Critical);
 }
 
 TEST_F(FileCommandsTest, OpenOfADamagedOrOversizedFileShowsWhatWasReadAndWarns) {
@@ -160,7 +169,7 @@ TEST_F(FileCommandsTest, SaveWithoutAFileNameAsksForOneFirst) {
     EXPECT_TRUE(dialogs.shownFileDialogs().back().save);
     EXPECT_EQ(data.DataFileName, path);
     EXPECT_EQ(bytesOf(path).substr(0, 22), "\"KORVANDEL\",2,\"EXT\"\r\n1");
-    EXPECT_TRUE(survey.caption.isEmpty());
+    EXPECT_EQ(survey.caption, QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ﾒｲﾝﾌﾚｰﾑ [%1]").arg(path));
 }
 
 TEST_F(FileCommandsTest, SaveAsReplacesAnExistingFileWithoutAsking) {
@@ -178,13 +187,15 @@ TEST_F(FileCommandsTest, FailedSaveNamesTheFileAndReasonAndKeepsTheOldFile) {
     const QString path = file("a.txt", "old");
     dialogs.expectSaveFile(path);
     dialogs.expect(
-        QStringLiteral("ファイル%1に保存できませんでした。\n(File too large)\nファイルは変更されていません。")
+        QStringLiteral(
+            "ファイル%1に保存できませんでした。\n(ファイルが大きすぎます)\nファイルは変更されていません。")
             .arg(path));
     {
         const FileSizeLimit diskFull(20);
         commands.files.saveAs();
     }
     EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("保存エラー"));
+    EXPECT_EQ(dialogs.shown()[0].icon, Icon::Critical);
     EXPECT_EQ(bytesOf(path), "old");
     EXPECT_EQ(data.DataFileName, QStringLiteral("/前/data.txt"));
 }

@@ -109,7 +109,7 @@ TEST_F(DumpConversionTest, TheReceivedMemoryIsSavedWholeOrNotAtAll) {
         const FileSizeLimit diskFull(1000);
         reason = ReadDump::write(dumpPath, QByteArray(30720, '0'));
     }
-    EXPECT_EQ(reason, QStringLiteral("File too large"));
+    EXPECT_EQ(reason, QStringLiteral("ファイルが大きすぎます"));
     EXPECT_EQ(bytesOf(dumpPath), "earlier");
     EXPECT_FALSE(ReadDump::write(dumpPath, "0A1B"));
     EXPECT_EQ(bytesOf(dumpPath), "0A1B\r\n");

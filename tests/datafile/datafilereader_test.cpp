@@ -118,10 +118,11 @@ TEST_F(ReadDataFileTest, FileThatCannotBeReadChangesNothing) {
     holdEarlierData();
     const ReadResult missing = ReadDataFile(folder.filePath("missing.txt"), data);
     EXPECT_EQ(missing.failure.value().kind, Failure::Kind::Unreadable);
-    EXPECT_TRUE(missing.failure.value().text.endsWith(QStringLiteral("(No such file or directory)")));
+    EXPECT_TRUE(
+        missing.failure.value().text.endsWith(QStringLiteral("(ファイルまたはフォルダーがありません)")));
     const ReadResult folderRead = ReadDataFile(folder.path(), data);
     EXPECT_EQ(folderRead.failure.value().kind, Failure::Kind::Unreadable);
-    EXPECT_TRUE(folderRead.failure.value().text.endsWith(QStringLiteral("(Is a directory)")));
+    EXPECT_TRUE(folderRead.failure.value().text.endsWith(QStringLiteral("(ファイルではなくフォルダーです)")));
     expectEarlierData();
 }
 

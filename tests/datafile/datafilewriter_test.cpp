@@ -100,7 +100,7 @@ TEST_F(SaveFileAtomicallyTest, WriteThatFailsHalfwayLeavesTheOldFileAsItWas) {
         const FileSizeLimit diskFull(100);
         reason = SaveFileAtomically(path, QByteArray(1000, 'x'));
     }
-    EXPECT_EQ(reason, QStringLiteral("File too large"));
+    EXPECT_EQ(reason, QStringLiteral("ファイルが大きすぎます"));
     EXPECT_EQ(bytesOf(path), "old contents");
     EXPECT_EQ(entriesOf(folder.path()), QStringList({"data.txt"}));
 }
@@ -108,9 +108,10 @@ TEST_F(SaveFileAtomicallyTest, WriteThatFailsHalfwayLeavesTheOldFileAsItWas) {
 TEST_F(SaveFileAtomicallyTest, TargetThatCannotBeAFileIsRefusedWithTheReason) {
     writeBytes(path, "old");
     EXPECT_EQ(SaveFileAtomically(folder.filePath("gone/data.txt"), "new"),
-              QStringLiteral("No such file or directory"));
-    EXPECT_EQ(SaveFileAtomically(path + "/data.txt", "new"), QStringLiteral("Not a directory"));
-    EXPECT_EQ(SaveFileAtomically(folder.path(), "new"), QStringLiteral("Is a directory"));
+              QStringLiteral("ファイルまたはフォルダーがありません"));
+    EXPECT_EQ(SaveFileAtomically(path + "/data.txt", "new"),
+              QStringLiteral("パスの途中にフォルダーでないものがあります"));
+    EXPECT_EQ(SaveFileAtomically(folder.path(), "new"), QStringLiteral("ファイルではなくフォルダーです"));
     EXPECT_EQ(bytesOf(path), "old");
 }
 

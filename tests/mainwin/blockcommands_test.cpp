@@ -165,7 +165,7 @@ TEST_F(BlockCommandsTest, ClearingAllBlocksKeepsTheirCountAndNewStartsAgain) {
     EXPECT_EQ(data.BlockCount, 2);
     EXPECT_EQ(data.DropCount[2], 0);
     EXPECT_EQ(cell(1, 1), "");
-    EXPECT_EQ(window.windowTitle().toStdString(), "ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ﾒｲﾝﾌﾚｰﾑ");
+    EXPECT_EQ(caption().toStdString(), "ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ﾒｲﾝﾌﾚｰﾑ*");
 
     window.mnuNew->trigger();  // no data: no question
     EXPECT_EQ(data.BlockCount, 1);

@@ -48,7 +48,7 @@ TEST_F(CounterReadEndToEnd, ReadsTheCounterIntoBlocksKeepsItsRecordsAndSavesTheD
     const QString points = writePoints();
     const QString image = folder.filePath(QStringLiteral("image.bin"));
     EmulatorProcess emulator({QStringLiteral("--points"), points, QStringLiteral("--save"), image});
-    port.sessionDevice = emulator.device();
+    port.sessionPort = PortSetting::Choice{0, emulator.device()};
 
     child<QLineEdit>("Text調査名")->setText(QStringLiteral("河川敷"));
     child<QLineEdit>("Text試験者名")->setText(QStringLiteral("佐藤"));
@@ -78,7 +78,7 @@ TEST_F(CounterReadEndToEnd, ReadsTheCounterIntoBlocksKeepsItsRecordsAndSavesTheD
     EXPECT_EQ(cell(5, 1), "3.3");
     EXPECT_EQ(data.DataFileName, saved);
     EXPECT_TRUE(QFile::exists(saved));
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ﾒｲﾝﾌﾚｰﾑ [%1]").arg(saved));
+    EXPECT_EQ(caption(), QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ﾒｲﾝﾌﾚｰﾑ [%1]").arg(saved));
     EXPECT_FALSE(window.mnuInputData->isEnabled());
     EXPECT_EQ(dialogs.shown()[3].buttons, Buttons::YesNoDefaultNo);
     EXPECT_EQ(dialogs.shown()[3].title.toStdString(), "記録データ消去の確認");
@@ -89,7 +89,7 @@ TEST_F(CounterReadEndToEnd, ReadsTheCounterIntoBlocksKeepsItsRecordsAndSavesTheD
 TEST_F(CounterReadEndToEnd, AWritePhaseThatFailsStillImportsWhatWasReceived) {
     EmulatorProcess emulator(
         {QStringLiteral("--points"), writePoints(), QStringLiteral("--wrong-ack-at"), QStringLiteral("5")});
-    port.sessionDevice = emulator.device();
+    port.sessionPort = PortSetting::Choice{0, emulator.device()};
     expectTheQuestionsBeforeTheTransfer();
     dialogs.expect(EraseQuestion, Answer::Yes);
     dialogs.expect(QStringLiteral("ﾃﾗｺｶｳﾝﾀから予期しない応答があったため、通信を中断しました。\n受信: B"));
@@ -101,7 +101,7 @@ TEST_F(CounterReadEndToEnd, AWritePhaseThatFailsStillImportsWhatWasReceived) {
     EXPECT_EQ(readings(2), (std::vector<float>{2.0f, 4.0f, 7.0f}));
     EXPECT_TRUE(data.SurveyName[1].isEmpty());
     EXPECT_TRUE(data.DataFileName.isEmpty());
-    EXPECT_EQ(window.windowTitle().toStdString(), "ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ﾒｲﾝﾌﾚｰﾑ []");
+    EXPECT_EQ(caption().toStdString(), "ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ﾒｲﾝﾌﾚｰﾑ []*");
 }
 
 }  // namespace

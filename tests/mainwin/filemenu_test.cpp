@@ -17,7 +17,7 @@ TEST_F(MainWindowTest, OpenCorrectAndSaveThroughTheFileMenu) {
 
     dialogs.expectOpenFile(path);
     window.mnuOpen->trigger();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ﾒｲﾝﾌﾚｰﾑ [%1]").arg(path));
+    EXPECT_EQ(caption(), QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ﾒｲﾝﾌﾚｰﾑ [%1]").arg(path));
     EXPECT_EQ(cell(4, 1), "3.0");
     EXPECT_EQ(cell(4, 2), "-2.0");
     EXPECT_EQ(text("txtCBlock"), "1");

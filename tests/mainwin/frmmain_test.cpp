@@ -36,7 +36,7 @@ void PrintTo(const MenuItem& item, std::ostream* out) {
 
 TEST_F(MainWindowTest, OpensWithItsCaptionLayoutAndMenus) {
     QTest::qWait(20);
-    EXPECT_EQ(window.windowTitle().toStdString(), "ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ・ﾒｲﾝﾌﾚｰﾑ");
+    EXPECT_EQ(caption().toStdString(), "ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ・ﾒｲﾝﾌﾚｰﾑ");
     EXPECT_EQ(window.frameGeometry(), QRect(0, 0, 646, 460));  // 9696 × 6900 twips
     EXPECT_EQ(grid().geometry(), QRect(155, 166, 202, 217));
     EXPECT_EQ(child<QWidget>("Picture1")->geometry(), QRect(364, 3, 263, 398));

@@ -110,7 +110,10 @@ TEST_F(MainWindowTest, RightButtonOverTheGridOpensTheEditMenu) {
     });
     QTest::mouseClick(grid().viewport(), Qt::RightButton, {}, cell.center());
     QTest::qWait(20);
-    EXPECT_EQ(grid().currentRow(), 1);
+    // The row clicked is the one the menu's commands act on.
+    EXPECT_EQ(grid().currentRow(), 2);
+    dialogs.expect(QStringLiteral("2 回目のデータを削除してもよろしいですか？"), Answer::No);
+    window.mnuDelete->trigger();
 }
 
 // An open edit never lands on another drop than the one it was opened on, whatever happens before it
@@ -140,22 +143,22 @@ TEST_F(MainWindowTest, AnOpenEditStaysWithItsRow) {
     EXPECT_EQ(data.Measure[1][4], 3.5f);
     EXPECT_EQ(data.Measure[1][3], 3.0f);
 
-    // Deleting a drop drops what was typed: committed afterwards it would land on the next drop.
+    // Any other command first stores what was typed, into its own row; the delete then acts on it.
     clickCell(5);
-    type(QStringLiteral("5"));
-    dialogs.expect(QStringLiteral("5 回目のデータを削除してもよろしいですか？"), Answer::Yes);
+    type(QStringLiteral("4.5"));
+    dialogs.expect(QStringLiteral("5 回目のデータを削除してもよろしいですか？"), Answer::No);
     window.mnuDelete->trigger();
-    EXPECT_EQ(data.Measure[1][5], 6.0f);
+    EXPECT_EQ(data.Measure[1][5], 4.5f);
     EXPECT_FALSE(grid().editor().isVisible());
 
-    // Showing another block drops it as well.
+    // So does showing another block: the value stays with the block it was typed into.
     setReadings(2, {7.0f});
     clickCell(6);
-    type(QStringLiteral("9"));
+    type(QStringLiteral("5.5"));
     QTest::mouseClick(child<QPushButton>("cmdNextBlock"), Qt::LeftButton);
     EXPECT_EQ(data.CurBlock, 2);
+    EXPECT_EQ(data.Measure[1][6], 5.5f);
     EXPECT_EQ(readings(2), std::vector<float>{7.0f});
-    EXPECT_EQ(data.Measure[1][6], 7.0f);
     clickCell(3);
     EXPECT_EQ(readings(2), std::vector<float>{7.0f});
 }

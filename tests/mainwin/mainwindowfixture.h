@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <initializer_list>
 #include <memory>
 
@@ -45,6 +46,8 @@ protected:
     }
 
     DropGrid& grid() { return window.grid(); }
+    // The caption as the window system shows it: with an asterisk while there are unsaved changes.
+    QString caption() const { return window.windowHandle()->title(); }
     QWidget* focused() const { return QApplication::focusWidget(); }
     template <typename T>
     T* child(const char* name) {

@@ -30,7 +30,6 @@ public:
     void refreshGrid() override {}
     void focusGrid() override;
     void scrollHome() override {}
-    void letEventsRun() override {}
 
     // Moves the current cell as a click or arrow key would.
     void select(int row, int column = 1);

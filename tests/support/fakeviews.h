@@ -31,6 +31,7 @@ public:
 class NoCounterRead : public CounterReadView {
 public:
     void readStarted() override { ADD_FAILURE() << "a counter read started"; }
+    void readEnded(bool) override {}
     void showTransferProgress() override { ADD_FAILURE() << "a transfer started"; }
     void closeTransferProgress() override {}
     void showTransferWindow(const K40Parameters&, const QString&) override {

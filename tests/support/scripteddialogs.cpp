@@ -45,8 +45,8 @@ std::optional<QString> ScriptedDialogs::fileDialog(Kind kind, const FileFilter& 
     return expected.path;
 }
 
-Answer ScriptedDialogs::message(const QString& text, Buttons buttons, const QString& title) {
-    shown_.push_back({text, effectiveTitle(title), buttons, defaultAnswer(buttons), {}});
+Answer ScriptedDialogs::message(const QString& text, Buttons buttons, const QString& title, Icon icon) {
+    shown_.push_back({text, effectiveTitle(title), buttons, defaultAnswer(buttons), {}, icon});
     if (script_.empty() || script_.front().kind != Kind::Message) {
         ADD_FAILURE() << "unexpected message box: " << text.toStdString();
         return defaultAnswer(buttons);
@@ -64,8 +64,8 @@ std::vector<QString> ScriptedDialogs::texts() const {
 }
 
 Answer ScriptedDialogs::detailedMessage(const QString& text, const QString& detail, Buttons buttons,
-                                        const QString& title) {
-    const Answer answer = message(text, buttons, title);
+                                        const QString& title, Icon icon) {
+    const Answer answer = message(text, buttons, title, icon);
     shown_.back().detail = detail;
     return answer;
 }

@@ -14,6 +14,7 @@ struct ShownBox {
     Buttons buttons;
     Answer defaultAnswer;
     QString detail;  // of a detailed message
+    Icon icon;
 };
 
 // A file dialog as a test saw it.
@@ -36,12 +37,13 @@ public:
     void expectOpenFile(std::optional<QString> path);
     void expectSaveFile(std::optional<QString> path);
 
-    Answer message(const QString& text, Buttons buttons, const QString& title = {}) override;
+    Answer message(const QString& text, Buttons buttons, const QString& title = {},
+                   Icon icon = Icon::ForButtons) override;
     std::optional<QString> openFileName(const FileFilter& filter) override;
     std::optional<QString> saveFileName(const FileFilter& filter) override;
     // Compares the text alone with the script and records the detail.
     Answer detailedMessage(const QString& text, const QString& detail, Buttons buttons,
-                           const QString& title = {}) override;
+                           const QString& title = {}, Icon icon = Icon::ForButtons) override;
 
     const std::vector<ShownBox>& shown() const { return shown_; }
     const std::vector<ShownFileDialog>& shownFileDialogs() const { return shownFileDialogs_; }

@@ -107,7 +107,8 @@ bool K40DebForm::load() {
     for (size_t i = 0; i < Hiki_.size(); ++i) Hiki_[i]->setText(Format::number(arguments[i], "0"));
     if (link_.open(device_)) return true;
     parameters_.K40DRV_H7 = K40Parameters::Failed;
-    dialogs_.detailedMessage(link_.failure()->windowText(), link_.failure()->windowDetail(), Buttons::Ok);
+    dialogs_.detailedMessage(link_.failure()->windowText(), link_.failure()->windowDetail(), Buttons::Ok,
+                             QString(), Icon::Critical);
     unload();
     return false;
 }
@@ -115,7 +116,7 @@ bool K40DebForm::load() {
 // Turns the received memory into the text of its records, k40txt.tmp.
 void K40DebForm::TxtCalcBtn_Click() {
     if (const std::optional<Failure> failure = ConvertDump(ReadDump::fileName(), CounterText::fileName()))
-        dialogs_.message(failure->text, Buttons::Ok);
+        dialogs_.message(failure->text, Buttons::Ok, QString(), Icon::Critical);
 }
 
 bool K40DebForm::receivePhase() {
@@ -135,7 +136,9 @@ bool K40DebForm::ended(bool completed) {
     RxBtn_->setText(QStringLiteral("受信開始"));
     TxBtn_->setText(QStringLiteral("送信開始"));
     StopBtn_->setEnabled(false);
-    dialogs_.message(link_.failure()->windowText(), Buttons::Ok);
+    const bool stopped = link_.failure()->kind == TransferFailure::Kind::Stopped;
+    dialogs_.message(link_.failure()->windowText(), Buttons::Ok, QString(),
+                     stopped ? Icon::Warning : Icon::Critical);
     unload();
     return false;
 }

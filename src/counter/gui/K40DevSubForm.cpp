@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "counter/counterlink.h"
@@ -29,13 +30,19 @@ K40DevSubForm::K40DevSubForm(CounterLink& link, QWidget* parent) : QWidget(paren
     Label1_->setObjectName(QStringLiteral("Label1"));
     Label1_->setStyleSheet(QStringLiteral("color: #ff0000;"));
 
+    auto* cmdStop = new QPushButton(QStringLiteral("通信中断"));
+    cmdStop->setObjectName(QStringLiteral("cmdStop"));
+    connect(cmdStop, &QPushButton::clicked, this, [this] { link_.stop(); });
+
     auto* progress = new QHBoxLayout;
     progress->addWidget(Label1_);
     progress->addWidget(Text2_);
     progress->addWidget(ProgressBar1_, 1);
+    progress->addWidget(cmdStop);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Text1_);
     layout->addLayout(progress);
+    setWindowModality(Qt::ApplicationModal);
     placeWindowFrame(*this, 2000, 3200, 7200, 1500);
     connect(&link_, &CounterLink::progressed, this, &K40DevSubForm::showProgress);
 }

@@ -9,8 +9,9 @@ class QProgressBar;
 struct TransferProgress;
 
 // The small progress window of a counter transfer: status text, percentage, progress bar and a
-// blinking mark, as the link reports them. Closing it stops a transfer in progress; it then stays until
-// the transfer has ended.
+// blinking mark, as the link reports them. It is modal to the whole application, so that nothing else
+// can be used while the counter is read. Its stop button and its close control stop a transfer in
+// progress; it then stays until the transfer has ended.
 class K40DevSubForm : public QWidget {
     Q_OBJECT
 

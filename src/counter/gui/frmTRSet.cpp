@@ -91,7 +91,7 @@ frmTRSet::frmTRSet(PortSetting& port, Settings& settings, Dialogs& dialogs, std:
 void frmTRSet::cmdOK_Click() {
     const auto choice = PortSetting::parse(cmbPort_->currentText(), devices_);
     if (!choice) {
-        dialogs_.message(PortSetting::refusalText(), Buttons::CancelRetryContinue);
+        dialogs_.message(PortSetting::refusalText(cmbPort_->currentText()), Buttons::CancelRetryContinue);
         cmbPort_->setFocus();
         return;
     }

@@ -44,7 +44,9 @@ Answer escapeAnswer(Buttons buttons) {
     return Answer::Ok;
 }
 
-QMessageBox::Icon iconOf(Buttons buttons) {
+QMessageBox::Icon iconOf(Buttons buttons, Icon icon) {
+    if (icon == Icon::Warning) return QMessageBox::Warning;
+    if (icon == Icon::Critical) return QMessageBox::Critical;
     switch (buttons) {
         case Buttons::Ok: return QMessageBox::Information;
         case Buttons::YesNo:
@@ -88,17 +90,17 @@ std::optional<QString> QtDialogs::saveFileName(const FileFilter& filter) {
     return chosenFile(dialog, filter);
 }
 
-Answer QtDialogs::message(const QString& text, Buttons buttons, const QString& title) {
-    return detailedMessage(text, QString(), buttons, title);
+Answer QtDialogs::message(const QString& text, Buttons buttons, const QString& title, Icon icon) {
+    return detailedMessage(text, QString(), buttons, title, icon);
 }
 
 Answer QtDialogs::detailedMessage(const QString& text, const QString& detail, Buttons buttons,
-                                  const QString& title) {
+                                  const QString& title, Icon icon) {
     QMessageBox box(parent_);
     box.setWindowTitle(effectiveTitle(title));
     box.setText(text);
     box.setInformativeText(detail);
-    box.setIcon(iconOf(buttons));
+    box.setIcon(iconOf(buttons, icon));
     std::map<QAbstractButton*, Answer> answers;
     for (const Choice& choice : choicesOf(buttons)) {
         QPushButton* button = box.addButton(choice.caption, choice.role);

@@ -13,12 +13,13 @@ public:
     // The window the boxes are modal over and centred on.
     void setParent(QWidget* parent) { parent_ = parent; }
 
-    Answer message(const QString& text, Buttons buttons, const QString& title = {}) override;
+    Answer message(const QString& text, Buttons buttons, const QString& title = {},
+                   Icon icon = Icon::ForButtons) override;
     std::optional<QString> openFileName(const FileFilter& filter) override;
     std::optional<QString> saveFileName(const FileFilter& filter) override;
     // Shows the detail as the box's informative text, below the message.
     Answer detailedMessage(const QString& text, const QString& detail, Buttons buttons,
-                           const QString& title = {}) override;
+                           const QString& title = {}, Icon icon = Icon::ForButtons) override;
 
 private:
     QPointer<QWidget> parent_;

@@ -11,9 +11,11 @@ namespace {
 // Characters held between two reads; a device that floods the line stalls instead of filling memory.
 constexpr qint64 ReadBufferLimit = 4096;
 
+// The group whose members may use the device, when its owner group may read and write it.
 QString groupOf(const QString& device) {
     struct stat status {};
     if (::stat(QFile::encodeName(device).constData(), &status) != 0) return {};
+    if ((status.st_mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP)) return {};
     const struct group* owner = ::getgrgid(status.st_gid);
     return owner ? QString::fromLocal8Bit(owner->gr_name) : QString();
 }
@@ -43,9 +45,10 @@ QtSerialLine::QtSerialLine() {
     });
     QObject::connect(&port_, &QSerialPort::errorOccurred, [this](QSerialPort::SerialPortError error) {
         if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError || !port_.isOpen()) return;
-        const QString text = port_.errorString();
+        // A device that went away fails as a resource; its system text ("File exists"...) says nothing.
+        const SerialLineFailure failure{error == QSerialPort::ResourceError, port_.errorString()};
         port_.clearError();
-        if (failed) failed(text);
+        if (failed) failed(failure);
     });
 }
 
@@ -81,5 +84,5 @@ void QtSerialLine::write(const QByteArray& characters) {
         written = ::write(port_.handle(), characters.constData(), size_t(characters.size()));
     const QByteArray rest = characters.mid(written > 0 ? qsizetype(written) : 0);
     if (rest.isEmpty()) return;
-    if (port_.write(rest) != rest.size() && failed) failed(port_.errorString());
+    if (port_.write(rest) != rest.size() && failed) failed({false, port_.errorString()});
 }

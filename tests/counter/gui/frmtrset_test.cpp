@@ -78,12 +78,28 @@ TEST_F(PortDialog, CancelKeepsThePortOfBefore) {
     EXPECT_TRUE(settings.value(PortSetting::deviceKey()).isEmpty());
 }
 
-TEST_F(PortDialog, RefusesATextThatNamesNoPort) {
+// The refusal says what is accepted, and why the text is not: a device that is missing, or a device
+// that is no serial port.
+TEST_F(PortDialog, RefusesATextThatNamesNoPortAndSaysWhy) {
     dialog.show();
-    box("cmbPort").setCurrentText(QStringLiteral("abc"));
-    dialogs.expect(QStringLiteral(
-        "通信ﾎﾟｰﾄには 1～4 の番号か、一覧にあるﾃﾞﾊﾞｲｽ（/dev/ttyUSB0 など）を指定してください。"));
-    press("cmdOK");
+    const QString accepted = QStringLiteral(
+        "通信ﾎﾟｰﾄには 1～255 の番号か、一覧にあるﾃﾞﾊﾞｲｽ、またはﾃﾞﾊﾞｲｽのﾊﾟｽ（/dev/ttyUSB0 "
+        "など）を指定してください。");
+    const struct {
+        const char* typed;
+        QString message;
+    } refused[] = {
+        {"abc", accepted},
+        {"/dev/ttyUSB9",
+         QStringLiteral(
+             "ﾃﾞﾊﾞｲｽ /dev/ttyUSB9 がありません。ｹｰﾌﾞﾙが抜けたか、ﾃﾞﾊﾞｲｽ名が変わった可能性があります。")},
+        {"null", QStringLiteral("/dev/null はｼﾘｱﾙﾎﾟｰﾄではありません。\n") + accepted},
+    };
+    for (const auto& text : refused) {
+        box("cmbPort").setCurrentText(QString::fromUtf8(text.typed));
+        dialogs.expect(text.message);
+        press("cmdOK");
+    }
     EXPECT_EQ(port.CommPort, 2);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialogs.shown().at(0).buttons, Buttons::CancelRetryContinue);

@@ -77,8 +77,7 @@ TEST_F(TransferWindows, DebugModeShowsTheParametersAndRunsNothing) {
 }
 
 TEST_F(TransferWindows, APortThatCannotBeOpenedRunsNothing) {
-    dialogs.expect(QStringLiteral(
-        "設定されているﾎﾟｰﾄがOPENできません。ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌを再起動し、別のﾎﾟｰﾄを設定してください。"));
+    dialogs.expect(QStringLiteral("設定されているﾎﾟｰﾄがOPENできません。別のﾎﾟｰﾄを設定してください。"));
     auto form = window(QStringLiteral("/dev/no-such-tty"));
     form->show();
     EXPECT_FALSE(form->load());
@@ -86,6 +85,7 @@ TEST_F(TransferWindows, APortThatCannotBeOpenedRunsNothing) {
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_TRUE(dialogs.shown()[0].detail.contains(QStringLiteral("/dev/no-such-tty")));
     EXPECT_TRUE(dialogs.shown()[0].detail.contains(QStringLiteral("ｹｰﾌﾞﾙが抜けたか")));
+    EXPECT_EQ(dialogs.shown()[0].icon, Icon::Critical);
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(QFile::exists(QStringLiteral("k40read.tmp")));
 }
