@@ -93,15 +93,13 @@ int CounterRead::runTransfer(const K40Parameters& parameters) {
     }
     if (parameters.K40DRV_H1 != K40Parameters::RunAll) return K40Parameters::Running;
 
-    Dialogs& dialogs = parts_.dialogs;
     parts_.view.showTransferProgress();
     const CounterLink::Outcome outcome =
         parts_.link.read(device, parameters, ReadDump::fileName(), [this] { return askErase(); });
     if (const std::optional<TransferFailure>& failure = outcome.failure) {
-        if (failure->windowDetail().isEmpty())
-            dialogs.message(failure->windowText(), Buttons::Ok);
-        else
-            dialogs.detailedMessage(failure->windowText(), failure->windowDetail(), Buttons::Ok);
+        const Icon icon = failure->kind == TransferFailure::Kind::Stopped ? Icon::Warning : Icon::Critical;
+        parts_.dialogs.detailedMessage(failure->windowText(), failure->windowDetail(), Buttons::Ok, QString(),
+                                       icon);
     }
     parts_.view.closeTransferProgress();
     const int status = outcome.failure   ? K40Parameters::Failed
@@ -109,16 +107,22 @@ int CounterRead::runTransfer(const K40Parameters& parameters) {
                                          : K40Parameters::Running;
     // What was received is imported even when the write phase failed afterwards: by then the counter
     // may already have lost its records.
-    if (!outcome.received) return status;
+    const bool imported = outcome.checked && importReceived();
+    parts_.view.readEnded(imported);
+    return status;
+}
+
+bool CounterRead::importReceived() {
+    Dialogs& dialogs = parts_.dialogs;
     if (const std::optional<Failure> failure = ConvertDump(ReadDump::fileName(), CounterText::fileName())) {
-        dialogs.message(failure->text, Buttons::Ok);
-        return K40Parameters::Failed;
+        dialogs.message(failure->text, Buttons::Ok, QString(), Icon::Critical);
+        return false;
     }
     parts_.counterImport.importCounterText(inherited_);
     dialogs.message(QStringLiteral("ﾃﾗｺｶｳﾝﾀのﾃﾞｰﾀをﾌｧｲﾙに保存します。"), Buttons::Ok);
     parts_.files.saveAs();
     parts_.survey.setCaption(mainCaption(parts_.data.DataFileName));
-    return status;
+    return true;
 }
 
 bool CounterRead::askErase() {

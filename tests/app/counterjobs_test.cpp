@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <string>
 
 #include "emulatorprocess.h"
@@ -91,6 +92,25 @@ TEST_F(CounterJobsTest, RefusalsExitWithTheirMessage) {
              file("garbage.txt", "001 13-05 xx\r\nGGT \x90\xa7\x8c\xe4\x94\xd4\x8d\x86  001 0001\r\n"), out})
             .exitCode,
         2);
+}
+
+// The counter holds up to 128 records; the first 100 are imported and the others named.
+TEST_F(CounterJobsTest, ImportTakesTheFirstHundredRecordsAndNamesTheRest) {
+    std::string records;
+    for (int record = 1; record <= 102; ++record) {
+        char header[64];
+        std::snprintf(header, sizeof header, "%03d 03/04 05:06 001 .0\r\n20.0 \r\n\r\n", record);
+        records += header;
+    }
+    const QString text = file("k40txt.tmp", records + "GGT \x90\xa7\x8c\xe4\x94\xd4\x8d\x86  102 0102\r\n");
+    const QString out = folder.filePath(QStringLiteral("out.txt"));
+    const JobRun imported = app({"import", text, out});
+    EXPECT_EQ(imported.exitCode, 0) << imported.err;
+    EXPECT_NE(
+        imported.err.find("記録番号 101, 102 のﾃﾞｰﾀは、読込める数(100ﾌﾞﾛｯｸ)を超えるため読込まれていません。"),
+        std::string::npos)
+        << imported.err;
+    EXPECT_NE(app({"dump", out}).out.find("\"blockCount\": 100"), std::string::npos);
 }
 
 }  // namespace

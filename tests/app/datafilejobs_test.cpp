@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <functional>
 #include <string>
 
 namespace {
@@ -19,9 +22,10 @@ struct JobRun {
     std::string err;
 };
 
-// Runs the application binary with the arguments.
-JobRun run(const QStringList& arguments) {
+// Runs the application binary with the arguments; `prepare` runs in the child before the program.
+JobRun run(const QStringList& arguments, const std::function<void()>& prepare = {}) {
     QProcess process;
+    if (prepare) process.setChildProcessModifier(prepare);
     process.start(QStringLiteral(TERRAKO_BINARY), arguments);
     process.waitForFinished();
     return {process.exitCode(), process.readAllStandardOutput().toStdString(),
@@ -98,6 +102,19 @@ TEST_F(DataFileJobsTest, AFolderGivenForTheInputExitsOneInEveryJob) {
         EXPECT_NE(failed.err.find(folder.path().toStdString()), std::string::npos) << failed.err;
         EXPECT_FALSE(QFile::exists(out));
     }
+}
+
+// A file-size limit makes the save fail with its reason, not end the program, and leaves nothing behind.
+TEST_F(DataFileJobsTest, AFileSizeLimitGivesTheSaveFailureAndLeavesNoTemporaryFile) {
+    const QString in = file("in.txt", ThreeDrops);
+    const QString out = file("out.txt", "old");
+    const JobRun limited = run({"resave", in, out}, [] {
+        const rlimit limit{64, 64};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    EXPECT_EQ(limited.exitCode, 1);
+    EXPECT_NE(limited.err.find("(ファイルが大きすぎます)"), std::string::npos) << limited.err;
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"in.txt", "out.txt"}));
 }
 
 }  // namespace

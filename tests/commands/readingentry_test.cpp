@@ -71,10 +71,34 @@ TEST_F(ReadingEntryTest, AppendedReadingsMoveTheCursorOn) {
 }
 
 TEST_F(ReadingEntryTest, ValueEqualToThePreviousReadingGivesZeroPenetration) {
-    setReadings({5.0f});
-    type(2, "5");
-    EXPECT_EQ(readings(), (std::vector<float>{5.0f, 5.0f}));
-    EXPECT_EQ(cell(2, 2), "0.0");
+    // 12.3 has no exact single-precision value: the stored reading must compare equal to the typed one.
+    setReadings({12.3f, 12.3f, 20.0f});
+    type(4, "20");
+    type(2, "12.3");
+    type(5, "20");
+    EXPECT_EQ(readings(), (std::vector<float>{12.3f, 12.3f, 20.0f, 20.0f, 20.0f}));
+    EXPECT_EQ(cell(5, 2), "0.0");
+}
+
+// The checks against the neighbours use the reading as it will be stored, rounded to one decimal, so
+// that accepted readings never decrease.
+TEST_F(ReadingEntryTest, AReadingThatRoundsBelowItsNeighbourIsRefused) {
+    setReadings({10.0f});
+    type(4, "11");  // the gap fill gives 10.333 and 10.667
+    const std::vector<float> filled = readings();
+    dialogs.expect(TooSmall);
+    type(3, "10.34");  // stored it would be 10.3, below 10.333
+    dialogs.expect(TooLarge);
+    type(2, "10.66");  // stored 10.7, above 10.667
+    EXPECT_EQ(readings(), filled);
+    for (int row = 2; row <= 4; ++row) EXPECT_NE(cell(row, 2).front(), '-') << row;
+
+    setReadings({10.0f});
+    type(3, "9.96");  // stored as 10.0, the last reading
+    EXPECT_EQ(readings(), (std::vector<float>{10.0f, 10.0f, 10.0f}));
+    dialogs.expect(BelowLast);
+    type(5, "9.94");  // stored as 9.9
+    EXPECT_EQ(data.DropCount[1], 3);
 }
 
 TEST_F(ReadingEntryTest, ExistingRowIsBoundedByItsNeighbours) {

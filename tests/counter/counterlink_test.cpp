@@ -46,11 +46,15 @@ struct Link {
     explicit Link(const QStringList& emulatorArguments) : emulator(emulatorArguments) {}
     QString dumpPath() const { return folder.filePath(QStringLiteral("k40read.tmp")); }
     CounterLink::Outcome read(bool erase) {
-        return link.read(emulator.device(), readParameters(), dumpPath(), [erase] { return erase; });
+        return link.read(emulator.device(), readParameters(), dumpPath(), [this, erase] {
+            ++eraseQuestions;
+            return erase;
+        });
     }
 
     QTemporaryDir folder;
     EmulatorProcess emulator;
+    int eraseQuestions = 0;
     CounterLink link{std::make_unique<QtSerialLine>(), ShortLimit};
 };
 
@@ -84,6 +88,7 @@ TEST(CounterLink, AReadReceivesTheWholeMemoryAndWithConsentWritesTheSystemArea) 
     EXPECT_FALSE(QFile::exists(saved + QStringLiteral(".kept")));
 }
 
+// Every failure ends the read within the time limit, says why, and erases nothing it should not.
 TEST(CounterLink, AFailedStepSaysWhyAndLeavesNoDump) {
     const struct {
         QStringList faults;
@@ -92,6 +97,10 @@ TEST(CounterLink, AFailedStepSaysWhyAndLeavesNoDump) {
         bool received;
     } failures[] = {
         {{QStringLiteral("--silent-after-chunks"), QStringLiteral("3")}, false, Kind::TimedOut, false},
+        // Silent in the middle of the first chunk: the wait still ends.
+        {{QStringLiteral("--silent-after-characters"), QStringLiteral("11")}, false, Kind::TimedOut, false},
+        // A memory that cannot be decoded is refused before the counter is asked to erase it.
+        {{QStringLiteral("--garbled-chunk"), QStringLiteral("2")}, true, Kind::DumpRefused, true},
         {{QStringLiteral("--first-char"), QStringLiteral("B")}, false, Kind::WrongFirstCharacter, false},
         {{QStringLiteral("--garbage-after-chunks"), QStringLiteral("2")}, false, Kind::Flood, false},
         {{QStringLiteral("--silent-after-bytes"), QStringLiteral("10")}, true, Kind::TimedOut, true},
@@ -101,12 +110,21 @@ TEST(CounterLink, AFailedStepSaysWhyAndLeavesNoDump) {
     for (const auto& failure : failures) {
         SCOPED_TRACE(failure.faults.join(u' ').toStdString());
         Link link(failure.faults);
+        const auto start = std::chrono::steady_clock::now();
         const CounterLink::Outcome outcome = link.read(failure.erase);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
         ASSERT_TRUE(outcome.failure);
         EXPECT_EQ(outcome.failure->kind, failure.kind);
         EXPECT_EQ(outcome.received, failure.received);
         EXPECT_FALSE(outcome.written);
         EXPECT_EQ(QFile::exists(link.dumpPath()), failure.received);
+        if (failure.kind == Kind::DumpRefused) {
+            EXPECT_EQ(link.eraseQuestions, 0);
+            EXPECT_FALSE(outcome.checked);
+            EXPECT_TRUE(
+                outcome.failure->windowText().contains(QStringLiteral("ﾃﾗｺｶｳﾝﾀの記録は消去しません")));
+            EXPECT_EQ(link.emulator.exitCode(), 0) << "the counter was written to";
+        }
     }
 
     Link unwritable({});
@@ -122,6 +140,15 @@ TEST(CounterLink, AFailedStepSaysWhyAndLeavesNoDump) {
     EXPECT_EQ(notOpened.failure.value().kind, Kind::OpenFailed);
     EXPECT_TRUE(notOpened.failure->windowDetail().contains(QStringLiteral("/dev/no-such-tty")));
     EXPECT_EQ(notOpened.failure->commandLineFailure().kind, Failure::Kind::Device);
+}
+
+TEST(CounterLink, ACounterThatIsUnpluggedEndsTheReadAsDisconnected) {
+    Link unplugged({QStringLiteral("--silent-after-chunks"), QStringLiteral("2")});
+    QTimer::singleShot(300ms, [&unplugged] { unplugged.emulator.kill(); });
+    const CounterLink::Outcome outcome = unplugged.read(false);
+    ASSERT_TRUE(outcome.failure);
+    EXPECT_EQ(outcome.failure->kind, Kind::Disconnected);
+    EXPECT_TRUE(outcome.failure->windowText().contains(QStringLiteral("接続が切れた")));
 }
 
 TEST(TransferDriver, EveryWaitEndsAtTheTimeLimitWithWhatCameSoFar) {

@@ -22,6 +22,11 @@ QString EmulatorProcess::errors() {
     return QString::fromLocal8Bit(process_.readAllStandardError());
 }
 
+void EmulatorProcess::kill() {
+    process_.kill();
+    process_.waitForFinished();
+}
+
 QString EmulatorProcess::program() {
     return QStringLiteral(COUNTER_EMULATOR);
 }

@@ -16,6 +16,8 @@ public:
     // Waits for the session to end; its exit code (0: the program's side was sound), -1 if it did not end.
     int exitCode();
     QString errors();
+    // Ends the emulator at once, as a counter unplugged in the middle of a transfer.
+    void kill();
 
     static QString program();
 

@@ -62,9 +62,27 @@ TEST(ReceiveJob, FailsWithTheReasonWhenThePortCannotBeUsed) {
     EXPECT_TRUE(missing.errors.contains(QStringLiteral("unplugged or renamed")))
         << missing.errors.toStdString();
 
-    const JobResult notAPort = receive({QStringLiteral("--port"), QStringLiteral("COM9")}, folder.path());
-    EXPECT_EQ(notAPort.exitCode, 1);
-    EXPECT_TRUE(notAPort.errors.contains(QStringLiteral("not a serial port: COM9")));
+    // A text that names no serial port says why: what is accepted, a missing device, or no serial port.
+    const struct {
+        const char* port;
+        const char* reason;
+    } ports[] = {
+        {"COM9", "not a serial port: COM9 (give a port number 1-255"},
+        {"/dev/ttyUSB9", "/dev/ttyUSB9 does not exist: the device was unplugged or renamed"},
+        {"/dev/null", "/dev/null is not a serial port"},
+    };
+    for (const auto& port : ports) {
+        const JobResult result =
+            receive({QStringLiteral("--port"), QString::fromUtf8(port.port)}, folder.path());
+        EXPECT_EQ(result.exitCode, 1) << port.port;
+        EXPECT_TRUE(result.errors.contains(QString::fromUtf8(port.reason))) << result.errors.toStdString();
+    }
+    // The window's --port means the same, and refuses the same.
+    QProcess window;
+    window.start(QStringLiteral(TERRAKO_DIAGRAPH), {QStringLiteral("--port"), QStringLiteral("/dev/null")});
+    ASSERT_TRUE(window.waitForFinished(10000));
+    EXPECT_EQ(window.exitCode(), 1);
+    EXPECT_TRUE(window.readAllStandardError().contains("/dev/null is not a serial port"));
 
     EXPECT_EQ(receive({QStringLiteral("--erase")}, folder.path()).exitCode, 1);
 

@@ -89,13 +89,25 @@ TEST_F(ReadDataFileTest, ExtendedLayoutLoadsEveryBlockAndReplacesTheEarlierData)
     EXPECT_EQ(data.DataFileName, QStringLiteral("/前/data.txt"));  // the caller's to set
 }
 
+// Readings after a zero lie beyond the drops counted, and the next save would drop them: the load says so.
 TEST_F(ReadDataFileTest, OlderLayoutHas240ValuesAndCountsTheLeadingNonZeroReadings) {
-    std::string bytes = "\"KORVANDEL\",1\r\n3,\"s\",\"t\",\"2001\",\"01\",\"02\",\"p\",\"9\",\"50cm\"\r\n";
-    bytes += "\"1\",\"2\",\"\",\"0.35\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
-    for (int line = 2; line <= 24; ++line) bytes += "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
-    const ReadResult result = read(bytes);
+    const auto older = [](const std::string& firstValues) {
+        std::string bytes =
+            "\"KORVANDEL\",1\r\n3,\"s\",\"t\",\"2001\",\"01\",\"02\",\"p\",\"9\",\"50cm\"\r\n";
+        bytes += firstValues + "\r\n";
+        for (int line = 2; line <= 24; ++line)
+            bytes += "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+        return bytes;
+    };
+    const ReadResult leading = read(older("\"\",\"2\",\"3\",\"\",\"\",\"\",\"\",\"\",\"\",\"\""));
+    EXPECT_EQ(data.DropCount[1], 0);
+    EXPECT_TRUE(leading.leftOut);
+    EXPECT_FALSE(read(older("\"1\",\"2\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"")).leftOut);
+
+    const ReadResult result = read(older("\"1\",\"2\",\"\",\"0.35\",\"\",\"\",\"\",\"\",\"\",\"\""));
     EXPECT_FALSE(result.failure);
     EXPECT_FALSE(result.damaged);
+    EXPECT_TRUE(result.leftOut);
     EXPECT_EQ(data.ExtFormat, 0);
     EXPECT_EQ(data.MaxDrops, 240);
     EXPECT_EQ(data.BlockNo[1], 3);

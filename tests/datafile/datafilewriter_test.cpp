@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QFileInfo>
 
 #include "datafile/datafilereader.h"
@@ -91,6 +94,43 @@ TEST_F(SaveFileAtomicallyTest, ReplacesTheFileKeepingItsPermissionsAndLinks) {
     EXPECT_EQ(QFile::permissions(path),
               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadUser | QFile::WriteUser);
     EXPECT_EQ(entriesOf(folder.path()), QStringList({"data.txt", "link.txt"}));
+
+    // The owner stays too, where the process may give the file away.
+    if (geteuid() == 0) {
+        ASSERT_EQ(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+        EXPECT_EQ(SaveFileAtomically(path, "newer"), std::nullopt);
+        struct stat status {};
+        ::stat(QFile::encodeName(path).constData(), &status);
+        EXPECT_EQ(status.st_uid, 65534u);
+        EXPECT_EQ(status.st_gid, 65534u);
+    }
+}
+
+// A file the user may write, in a folder where the user may make no file, is written in place.
+TEST_F(SaveFileAtomicallyTest, AFileInAFolderThatTakesNoNewFileIsWrittenInPlace) {
+    const QString closed = folder.filePath("closed");
+    QDir().mkpath(closed);
+    const QString target = closed + QStringLiteral("/data.txt");
+    writeBytes(target, "old");
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                             QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(target,
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther);
+    QFile::setPermissions(closed, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    // As an ordinary user: root may make files anywhere.
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+        if (access(QFile::encodeName(closed).constData(), W_OK) == 0) _exit(4);
+        _exit(SaveFileAtomically(target, "new") ? 1 : 0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    QFile::setPermissions(closed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(bytesOf(target), "new");
+    EXPECT_EQ(entriesOf(closed), QStringList({"data.txt"}));
 }
 
 TEST_F(SaveFileAtomicallyTest, WriteThatFailsHalfwayLeavesTheOldFileAsItWas) {

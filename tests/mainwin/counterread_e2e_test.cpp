@@ -2,6 +2,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
+#include <chrono>
 
 #include "emulatorprocess.h"
 #include "mainwindowfixture.h"
@@ -102,6 +104,39 @@ TEST_F(CounterReadEndToEnd, AWritePhaseThatFailsStillImportsWhatWasReceived) {
     EXPECT_TRUE(data.SurveyName[1].isEmpty());
     EXPECT_TRUE(data.DataFileName.isEmpty());
     EXPECT_EQ(caption().toStdString(), "ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ﾒｲﾝﾌﾚｰﾑ []*");
+}
+
+// While the counter is read nothing else can be used; the progress window's stop ends the read, and a
+// read that brought nothing may be tried again at once.
+TEST_F(CounterReadEndToEnd, TheProgressWindowHoldsTheProgramItsStopEndsTheReadAndItCanBeTriedAgain) {
+    using namespace std::chrono_literals;
+    EmulatorProcess emulator({QStringLiteral("--silent-after-chunks"), QStringLiteral("1")});
+    port.sessionPort = PortSetting::Choice{0, emulator.device()};
+    expectTheQuestionsBeforeTheTransfer();
+    dialogs.expect(QStringLiteral("通信を中断しました。"));
+    QPointer<QWidget> modal;
+    QTimer::singleShot(500ms, [&modal] {
+        modal = QApplication::activeModalWidget();
+        if (auto* stop = modal ? modal->findChild<QPushButton*>(QStringLiteral("cmdStop")) : nullptr) {
+            EXPECT_EQ(stop->text().toStdString(), "通信中断");
+            stop->click();
+        }
+    });
+    const auto start = std::chrono::steady_clock::now();
+    window.mnuInputData->trigger();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);  // the counter's silence would last 10 s
+    ASSERT_TRUE(modal);
+    EXPECT_EQ(modal->objectName().toStdString(), "K40DevSubForm");
+    EXPECT_FALSE(modal->isVisible());
+    EXPECT_EQ(dialogs.shown().back().icon, Icon::Warning);
+    EXPECT_TRUE(window.mnuInputData->isEnabled());
+
+    port.sessionPort = PortSetting::Choice{0, QStringLiteral("/dev/pts/999999")};
+    expectTheQuestionsBeforeTheTransfer();
+    dialogs.expect(QStringLiteral("設定されているﾎﾟｰﾄがOPENできません。別のﾎﾟｰﾄを設定してください。"));
+    window.mnuInputData->trigger();
+    EXPECT_EQ(dialogs.shown().back().icon, Icon::Critical);
+    EXPECT_TRUE(window.mnuInputData->isEnabled());
 }
 
 }  // namespace

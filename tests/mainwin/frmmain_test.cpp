@@ -160,6 +160,40 @@ TEST_F(MainWindowTest, ControlRightClickOnTheFreeAreaOffersToReadTheCounterAgain
     QTest::mouseClick(window.centralWidget(), Qt::RightButton, Qt::ControlModifier, QPoint(20, 300));
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].title.toStdString(), "ﾃﾗｺﾃﾞｰﾀの再読込み");
+
+    // Data in memory are not replaced without a question.
+    setReadings(2, {1.0f});
+    dialogs.expect(QStringLiteral("ﾃﾗｺｶｳﾝﾀのﾊﾞｯｸｱｯﾌﾟﾃﾞｰﾀを再読込みしますか？"), Answer::Yes);
+    dialogs.expect(QStringLiteral("現在作業中のデータはクリアされますが、よろしいですか？"), Answer::No);
+    QTest::mouseClick(window.centralWidget(), Qt::RightButton, Qt::ControlModifier, QPoint(20, 300));
+    EXPECT_EQ(readings(2), std::vector<float>{1.0f});
+}
+
+// The caption shows unsaved changes; closing by the frame asks then, and only then.
+TEST_F(MainWindowTest, UnsavedChangesShowInTheCaptionAndAreAskedAboutOnClose) {
+    const QString quitQuestion = QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌを終了してもよろしいですか？");
+    EXPECT_FALSE(caption().endsWith(u'*'));
+    typeReading(1, QStringLiteral("4"));
+    EXPECT_TRUE(caption().endsWith(u'*'));
+    dialogs.expect(quitQuestion, Answer::No);
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(dialogs.shown().back().title.toStdString(), "終了確認");
+
+    // Text typed into a field counts as well, even before it is stored.
+    const QString path = folder.filePath(QStringLiteral("a.txt"));
+    dialogs.expectSaveFile(path);
+    window.mnuSaveName->trigger();
+    EXPECT_FALSE(caption().endsWith(u'*'));
+    child<QLineEdit>("Text試験者名")->setText(QStringLiteral("佐藤"));
+    dialogs.expect(quitQuestion, Answer::No);
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+
+    dialogs.expectSaveFile(path);
+    window.mnuSaveName->trigger();
+    window.close();
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST_F(MainWindowTest, ListingShowsEveryBlockInItsColumnAndBringsTheMainWindowBack) {

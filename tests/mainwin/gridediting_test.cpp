@@ -88,14 +88,45 @@ TEST_F(MainWindowTest, ClickingElsewhereCommitsAndMovesToTheRowAfterTheEditedOne
     EXPECT_FALSE(grid().editor().isVisible());
 }
 
-TEST_F(MainWindowTest, PenetrationColumnNeverBecomesCurrent) {
+TEST_F(MainWindowTest, PenetrationColumnNeverBecomesCurrentNorSelected) {
     setReadings(1, {1.0f, 2.0f});
     showFirstBlock();
+    const auto onlyReadingsSelected = [this] {
+        for (const QModelIndex& index : grid().selectionModel()->selectedIndexes())
+            EXPECT_EQ(index.column(), 0);
+    };
     clickCell(2, 2);
     EXPECT_EQ(grid().currentColumn(), 1);
     EXPECT_EQ(grid().currentRow(), 2);
+    onlyReadingsSelected();
     press(Qt::Key_Right);
     EXPECT_EQ(grid().currentColumn(), 1);
+    onlyReadingsSelected();
+}
+
+// A click or key that waits in the queue while an edit is finished comes after it: the value lands in
+// its own block and row, and nothing typed later merges into it.
+TEST_F(MainWindowTest, EventsQueuedBehindAFinishingKeyComeAfterTheEdit) {
+    setReadings(1, {1.0f, 2.0f, 3.0f});
+    setReadings(2, {9.0f});
+    showFirstBlock();
+    clickCell(4);
+    type(QStringLiteral("3.5"));
+    QWidget* editor = focused();
+    auto* next = child<QPushButton>("cmdNextBlock");
+    const QPoint centre = next->rect().center();
+    QCoreApplication::postEvent(editor, new QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier));
+    QCoreApplication::postEvent(editor, new QKeyEvent(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, "5"));
+    QCoreApplication::postEvent(
+        next, new QMouseEvent(QEvent::MouseButtonPress, centre, next->mapToGlobal(centre), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        next, new QMouseEvent(QEvent::MouseButtonRelease, centre, next->mapToGlobal(centre), Qt::LeftButton,
+                              Qt::NoButton, Qt::NoModifier));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(readings(1), (std::vector<float>{1.0f, 2.0f, 3.0f, 3.5f}));
+    EXPECT_EQ(readings(2), std::vector<float>{9.0f});
+    EXPECT_EQ(data.CurBlock, 2);
 }
 
 TEST_F(MainWindowTest, RightButtonOverTheGridOpensTheEditMenu) {

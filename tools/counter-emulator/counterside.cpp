@@ -1,5 +1,6 @@
 #include "counterside.h"
 
+#include <algorithm>
 #include <ctime>
 #include <fstream>
 #include <thread>
@@ -68,8 +69,15 @@ private:
                 return fallSilent();
             if (faults.garbageAfterChunks && report_.chunksSent >= *faults.garbageAfterChunks) return flood();
             std::string text = digits.substr(std::size_t(chunk - 1) * ChunkDigits, ChunkDigits);
+            if (faults.garbledChunk && chunk == *faults.garbledChunk) text[0] = 'G';
             if (chunk == 1) text.insert(text.begin(), faults.firstCharacter);
+            if (faults.silentAfterCharacters) {
+                const int left = *faults.silentAfterCharacters - charactersSent_;
+                if (left < int(text.size()))
+                    return send(text.substr(0, std::size_t(std::max(left, 0)))) && fallSilent();
+            }
             if (!send(text)) return false;
+            charactersSent_ += int(text.size());
             ++report_.chunksSent;
             if (!awaitRequest(chunk < ChunkCount ? "request for chunk " + std::to_string(chunk + 1)
                                                  : "acknowledgement of the last chunk"))
@@ -114,6 +122,7 @@ private:
     const SessionSettings& settings_;
     SessionReport report_;
     bool receiveCompleted_ = false;
+    int charactersSent_ = 0;  // of the chunks
     std::vector<std::uint8_t> image_;
 };
 

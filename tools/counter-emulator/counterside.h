@@ -12,11 +12,13 @@ class PseudoTerminal;
 
 // How the emulated counter misbehaves, for tests of the program's side.
 struct Faults {
-    std::optional<int> silentAfterChunks;   // sends this many chunks, then nothing more
-    std::optional<int> silentAfterBytes;    // acknowledges this many image bytes, then nothing more
-    std::optional<int> garbageAfterChunks;  // after this many chunks floods the line with garbage
-    char firstCharacter = 'A';              // starts the first chunk with this
-    std::string ready = "S";                // announces itself for the image with this
+    std::optional<int> silentAfterChunks;      // sends this many chunks, then nothing more
+    std::optional<int> silentAfterCharacters;  // sends this many characters of its chunks, then nothing more
+    std::optional<int> garbledChunk;           // sends this chunk (1-960) with a "G" for its first digit
+    std::optional<int> silentAfterBytes;       // acknowledges this many image bytes, then nothing more
+    std::optional<int> garbageAfterChunks;     // after this many chunks floods the line with garbage
+    char firstCharacter = 'A';                 // starts the first chunk with this
+    std::string ready = "S";                   // announces itself for the image with this
     std::optional<int>
         wrongAcknowledgementAt;  // answers this image byte (1-1024) with `wrongAcknowledgement`
     std::string wrongAcknowledgement = "B";

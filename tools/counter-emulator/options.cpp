@@ -24,6 +24,8 @@ const char* const Usage =
     "  --help                     print this help\n"
     "Faults:\n"
     "  --silent-after-chunks N    send N chunks, then fall silent\n"
+    "  --silent-after-characters K  send K characters of the chunks, then fall silent\n"
+    "  --garbled-chunk N          send chunk N (1-960) with a G for its first digit\n"
     "  --silent-after-bytes N     acknowledge N image bytes, then fall silent\n"
     "  --garbage-after-chunks N   send N chunks, then flood the line with garbage\n"
     "  --first-char C             start the first chunk with C instead of A\n"
@@ -103,6 +105,10 @@ OptionsOrError parseOptions(int argc, char* argv[]) {
                 options.repeat = true;
             } else if (option == "--silent-after-chunks") {
                 faults.silentAfterChunks = number();
+            } else if (option == "--silent-after-characters") {
+                faults.silentAfterCharacters = number();
+            } else if (option == "--garbled-chunk") {
+                faults.garbledChunk = number();
             } else if (option == "--silent-after-bytes") {
                 faults.silentAfterBytes = number();
             } else if (option == "--garbage-after-chunks") {

@@ -45,8 +45,10 @@ QtSerialLine::QtSerialLine() {
     });
     QObject::connect(&port_, &QSerialPort::errorOccurred, [this](QSerialPort::SerialPortError error) {
         if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError || !port_.isOpen()) return;
-        // A device that went away fails as a resource; its system text ("File exists"...) says nothing.
-        const SerialLineFailure failure{error == QSerialPort::ResourceError, port_.errorString()};
+        // A device that went away fails reading, as a resource or with a stale system text ("File
+        // exists", "Inappropriate ioctl") that says nothing of what happened.
+        const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+        const SerialLineFailure failure{gone, port_.errorString()};
         port_.clearError();
         if (failed) failed(failure);
     });
