@@ -85,12 +85,7 @@ void ReadingEntry::settle() {
     CurRow_ = EditRow_;
     ReCal();
     CurRow_ = static_cast<qint16>(shownRow);
-    AdvanceRow_ = 0;
-    InsertMode_ = 0;
-    EndPrc_ = 0;
-    RefreshGrid();
-    grid_.focusGrid();
-    grid_.setCurrentColumn(1);
+    closeEdit();
 }
 
 void ReadingEntry::setCurRow(int row) {
@@ -116,6 +111,12 @@ void ReadingEntry::finishAndStep(int step) {
     const int target = CurRow_ + step;
     if (target >= 1 && target <= TestData::GridRows && AdvanceRow_ == 1)
         CurRow_ = static_cast<qint16>(target);
+    closeEdit();
+}
+
+// After the recalculation: no follow-up waits, the block shows again with the cursor on `CurRow`, and
+// an edit the recalculation left open is committed, with its refusal, as the grid takes the focus.
+void ReadingEntry::closeEdit() {
     AdvanceRow_ = 0;
     InsertMode_ = 0;
     EndPrc_ = 0;

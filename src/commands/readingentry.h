@@ -70,6 +70,7 @@ public:
 
 private:
     void finishAndStep(int step);
+    void closeEdit();
     void appendDrop(const QString& text, double value);
     void fillGap(const QString& text, double value);
     void changeReading(const QString& text, double value);

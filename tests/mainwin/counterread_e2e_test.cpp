@@ -52,11 +52,7 @@ TEST_F(CounterReadEndToEnd, ReadsTheCounterIntoBlocksKeepsItsRecordsAndSavesTheD
     EmulatorProcess emulator({QStringLiteral("--points"), points, QStringLiteral("--save"), image});
     port.sessionPort = PortSetting::Choice{0, emulator.device()};
 
-    child<QLineEdit>("Text調査名")->setText(QStringLiteral("河川敷"));
-    child<QLineEdit>("Text試験者名")->setText(QStringLiteral("佐藤"));
-    child<QLineEdit>("Text試験場所")->setText(QStringLiteral("右岸"));
-    child<QLineEdit>("Ser_No")->setText(QStringLiteral("3"));
-    child<QLineEdit>("txtYear")->setText(QStringLiteral("2026"));
+    fillSurveyFields();
     const QString saved = folder.filePath(QStringLiteral("現場.txt"));
     dialogs.expect(
         QStringLiteral(

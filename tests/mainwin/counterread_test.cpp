@@ -13,13 +13,6 @@ const QString CursorPrompt =
 class CounterReadTest : public MainWindowTest {
 protected:
     void fill(const char* field, const QString& text) { child<QLineEdit>(field)->setText(text); }
-    void fillAllFields() {
-        fill("Text調査名", QStringLiteral("河川敷"));
-        fill("Text試験者名", QStringLiteral("佐藤"));
-        fill("Text試験場所", QStringLiteral("右岸"));
-        fill("Ser_No", QStringLiteral("3"));
-        fill("txtYear", QStringLiteral("2026"));
-    }
     std::vector<std::string> titles() const {
         std::vector<std::string> all;
         for (const ShownBox& box : dialogs.shown()) all.push_back(box.title.toStdString());
@@ -28,7 +21,7 @@ protected:
 };
 
 TEST_F(CounterReadTest, EmptyBlockWithEverySurveyFieldAsksOneQuestionThenTheTwoModePrompts) {
-    fillAllFields();
+    fillSurveyFields();
     dialogs.expect(Opening + QStringLiteral("現在表示されている調査情報を引き継ぎますか？"), Answer::Yes);
     dialogs.expect(SwitchPrompt, Answer::Ok);
     dialogs.expect(CursorPrompt, Answer::Cancel);

@@ -54,6 +54,15 @@ protected:
         return window.findChild<T*>(QString::fromUtf8(name));
     }
 
+    // Fills the five survey fields the counter read asks for.
+    void fillSurveyFields() {
+        child<QLineEdit>("Text調査名")->setText(QStringLiteral("河川敷"));
+        child<QLineEdit>("Text試験者名")->setText(QStringLiteral("佐藤"));
+        child<QLineEdit>("Text試験場所")->setText(QStringLiteral("右岸"));
+        child<QLineEdit>("Ser_No")->setText(QStringLiteral("3"));
+        child<QLineEdit>("txtYear")->setText(QStringLiteral("2026"));
+    }
+
     // Clicks the cell of drop `row`, column 1 (reading) or 2 (penetration).
     void clickCell(int row, int column = 1) {
         const QRect cell = grid().visualRect(grid().model()->index(row - 1, column - 1));

@@ -17,11 +17,7 @@ TEST_F(MainWindowTest, ClosingTheWindowDuringAReadStopsItAndEndsTheProgram) {
     QDir::setCurrent(folder.path());
     EmulatorProcess emulator({QStringLiteral("--silent-after-chunks"), QStringLiteral("1")});
     port.sessionPort = PortSetting::Choice{0, emulator.device()};
-    child<QLineEdit>("Text調査名")->setText(QStringLiteral("河川敷"));
-    child<QLineEdit>("Text試験者名")->setText(QStringLiteral("佐藤"));
-    child<QLineEdit>("Text試験場所")->setText(QStringLiteral("右岸"));
-    child<QLineEdit>("Ser_No")->setText(QStringLiteral("3"));
-    child<QLineEdit>("txtYear")->setText(QStringLiteral("2026"));
+    fillSurveyFields();
     dialogs.expect(
         QStringLiteral(
             "ﾃﾗｺｶｳﾝﾀのﾃﾞｰﾀを取得する際、表示している調査情報を全ﾌﾞﾛｯｸの調査情報としてｺﾋﾟｰすることが"
