@@ -19,14 +19,20 @@ bool CounterImport::importCounterText(const InheritedSurvey& survey, const QStri
     for (;;) {
         QString reason;
         if (source) {
-            const ChangeNotifier::Batch batch(data_.changed);
+            // Read aside: a text that cannot be read leaves nothing of itself in the data set. The data
+            // of before are gone either way.
+            TestData records;
+            const CounterTextRead read = ReadCounterText(*source, survey, records);
             blocks_.ClearAllData();
-            const CounterTextRead read = ReadCounterText(*source, survey, data_);
             if (!read.failure) {
-                files_.correctReadings();
-                data_.CurBlock = 1;
-                data_.Modified = true;
-                blocks_.ShowBlockFromStart();
+                {
+                    const ChangeNotifier::Batch batch(data_.changed);
+                    takeBlocks(records);
+                    files_.correctReadings();
+                    data_.CurBlock = 1;
+                    data_.Modified = true;
+                    blocks_.ShowBlockFromStart();
+                }
                 if (!read.leftOut.empty())
                     dialogs_.message(LeftOutRecordsNotice(read.leftOut), Buttons::Ok, QString(),
                                      Icon::Warning);
@@ -40,6 +46,17 @@ bool CounterImport::importCounterText(const InheritedSurvey& survey, const QStri
         if (!chosen || chosen->isEmpty()) return false;
         source = textOf(*chosen, textPath);
     }
+}
+
+// The data file, its layout and the drop capacity stay as they are.
+void CounterImport::takeBlocks(const TestData& records) {
+    const QString file = data_.DataFileName;
+    const qint16 maxDrops = data_.MaxDrops;
+    const qint16 layout = data_.ExtFormat;
+    data_ = records;
+    data_.DataFileName = file;
+    data_.MaxDrops = maxDrops;
+    data_.ExtFormat = layout;
 }
 
 std::optional<QString> CounterImport::textOf(const QString& chosen, const QString& textPath) {

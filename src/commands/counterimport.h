@@ -25,6 +25,8 @@ public:
 private:
     // The text to read after the user chose `chosen`, or nothing when a chosen dump was refused.
     std::optional<QString> textOf(const QString& chosen, const QString& textPath);
+    // The blocks read take the place of those in memory.
+    void takeBlocks(const TestData& records);
 
     TestData& data_;
     Dialogs& dialogs_;

@@ -118,7 +118,7 @@ bool CounterRead::importReceived() {
         dialogs.message(failure->text, Buttons::Ok, QString(), Icon::Critical);
         return false;
     }
-    parts_.counterImport.importCounterText(inherited_);
+    if (!parts_.counterImport.importCounterText(inherited_)) return false;
     dialogs.message(QStringLiteral("ﾃﾗｺｶｳﾝﾀのﾃﾞｰﾀをﾌｧｲﾙに保存します。"), Buttons::Ok);
     parts_.files.saveAs();
     parts_.survey.setCaption(mainCaption(parts_.data.DataFileName));

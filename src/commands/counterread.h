@@ -48,8 +48,8 @@ private:
     // operator ends the command.
     std::optional<bool> askInheritance();
     bool askErase();
-    // Converts and imports what the counter sent and has the operator save it; false when the
-    // received memory could not be converted.
+    // Converts and imports what the counter sent and has the operator save it; false when nothing was
+    // imported.
     bool importReceived();
 
     Parts parts_;

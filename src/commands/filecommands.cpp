@@ -28,8 +28,19 @@ void FileCommands::open() {
 }
 
 bool FileCommands::openFile(const QString& path) {
-    const ChangeNotifier::Batch batch(data_.changed);
-    const ReadResult result = ReadDataFile(path, data_);
+    ReadResult result;
+    {
+        // The views redraw once, before the messages below, so that they show the file read.
+        const ChangeNotifier::Batch batch(data_.changed);
+        result = ReadDataFile(path, data_);
+        if (!result.failure) {
+            data_.DataFileName = path;
+            data_.Modified = false;
+            entry_.forgetEdit();
+            survey_.setCaption(mainCaption(path));
+            blocks_.ShowBlockFromStart();
+        }
+    }
     if (result.failure) {
         if (result.failure->kind == Failure::Kind::RefusedInput)
             dialogs_.message(result.failure->text, Buttons::Ok, QString(), Icon::Warning);
@@ -38,11 +49,6 @@ bool FileCommands::openFile(const QString& path) {
                              Icon::Critical);
         return false;
     }
-    data_.DataFileName = path;
-    data_.Modified = false;
-    entry_.forgetEdit();
-    survey_.setCaption(mainCaption(path));
-    blocks_.ShowBlockFromStart();
     const QString warningTitle = QStringLiteral("データ読込みの警告");
     for (const QString& warning : DataFileNotices::warnings(path, result))
         dialogs_.message(warning, Buttons::Ok, warningTitle, Icon::Warning);
@@ -61,14 +67,14 @@ void FileCommands::save() {
     }
     dialogs_.message(QStringLiteral("ファイル名を指定してください。"), Buttons::CancelRetryContinue,
                      QStringLiteral("ファイル名不正"));
-    const std::optional<QString> path = dialogs_.saveFileName(DataFiles);
+    const std::optional<QString> path = dialogs_.saveFileName({DataFiles});
     if (path && !path->isEmpty()) saveTo(*path);
 }
 
 void FileCommands::saveAs() {
     entry_.settle();
     if (refuseWithoutData(QStringLiteral("データがありません。"))) return;
-    const std::optional<QString> path = dialogs_.saveFileName(DataFiles);
+    const std::optional<QString> path = dialogs_.saveFileName({DataFiles});
     if (path && !path->isEmpty()) saveTo(*path);
 }
 

@@ -226,7 +226,7 @@ void ReadingEntry::appendDrop(const QString& text, double value) {
         storeReading(row, text);
         moveTo(row, 2);
         showPenetration(grid_, data_, data_.CurBlock, row);
-        data_.DropCount[data_.CurBlock] = static_cast<qint16>(row);
+        extendBlockTo(row);
     } else {
         AdvanceRow_ = 0;
         refuse(tooSmall());
@@ -262,7 +262,7 @@ void ReadingEntry::fillGap(const QString& text, double value) {
             moveTo(i, 2);
             showPenetration(grid_, data_, data_.CurBlock, i);
         }
-        data_.DropCount[data_.CurBlock] = static_cast<qint16>(row);
+        extendBlockTo(row);
     }
     EndPrc_ = 0;
 }
@@ -293,9 +293,16 @@ void ReadingEntry::changeReading(const QString& text, double value) {
 void ReadingEntry::storeReading(int row, const QString& text) {
     const double value = storedValue(Format::valueOf(text));
     grid_.setCellText(row, 1, Format::display(value));
-    data_.Measure[data_.CurBlock][row] = static_cast<float>(value);
-    data_.Modified = true;
+    float& reading = data_.Measure[data_.CurBlock][row];
+    // A row beyond the drops becomes part of the block only when the recalculation appends it.
+    if (row <= data_.DropCount[data_.CurBlock] && reading != static_cast<float>(value)) data_.Modified = true;
+    reading = static_cast<float>(value);
     data_.changed.notify();
+}
+
+void ReadingEntry::extendBlockTo(int row) {
+    data_.DropCount[data_.CurBlock] = static_cast<qint16>(row);
+    data_.Modified = true;
 }
 
 // Leaving the current cell commits an open edit, as a move of the grid's current cell does.

@@ -60,13 +60,10 @@ public:
     // The blocks were replaced or emptied: no edit is open and no insert waits for its value.
     void forgetEdit();
 
-    qint16 CurRow() const { return CurRow_; }              // the drop the current edit or command applies to
-    qint16 HitKey() const { return HitKey_; }              // last key handled by the editor's key dispatcher
-    qint16 EndPrc() const { return EndPrc_; }              // an accepted value still waits for its follow-up
-    qint16 InsertMode() const { return InsertMode_; }      // an inserted row is open for its value
-    qint16 InsertStored() const { return InsertStored_; }  // the commit step has run since the insert
-    qint16 AdvanceRow() const { return AdvanceRow_; }      // the commit step accepted: the cursor may move on
-    qint16 EditRow() const { return EditRow_; }            // grid row the editor was last opened on
+    qint16 CurRow() const { return CurRow_; }          // the drop the current edit or command applies to
+    qint16 EndPrc() const { return EndPrc_; }          // an accepted value still waits for its follow-up
+    qint16 InsertMode() const { return InsertMode_; }  // an inserted row is open for its value
+    qint16 EditRow() const { return EditRow_; }        // grid row the editor was last opened on
 
 private:
     void finishAndStep(int step);
@@ -75,6 +72,7 @@ private:
     void fillGap(const QString& text, double value);
     void changeReading(const QString& text, double value);
     void storeReading(int row, const QString& text);
+    void extendBlockTo(int row);
     void moveTo(int row, int column);
     void refuse(const QString& text);
 

@@ -2,9 +2,11 @@
 
 #include <QDateTime>
 
+#include "counter/countertextreader.h"
 #include "counter/dumpconversion.h"
 #include "counter/readdump.h"
 #include "counter/systemareaimage.h"
+#include "model/testdata.h"
 #include "platform/serialline.h"
 
 CounterLink::CounterLink(std::unique_ptr<SerialLine> line, std::chrono::milliseconds timeLimit,
@@ -50,9 +52,13 @@ bool CounterLink::check(const QString& dumpPath) {
                       .arg(dump.size())
                       .arg(MemoryDigits);
     } else {
+        // Decoded as the import will read it: whatever the import would refuse is refused here.
         QString text;
+        TestData records;
         if (const std::optional<Failure> failure = DumpRecordsText(QString::fromLatin1(dump), dumpPath, text))
             refusal = failure->text;
+        else if (const CounterTextRead read = ReadCounterRecords(text, dumpPath, {}, records); read.failure)
+            refusal = read.failure->text;
     }
     if (refusal.isEmpty()) return true;
     return failed({TransferFailure::Kind::DumpRefused, {}, refusal});

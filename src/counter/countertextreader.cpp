@@ -140,8 +140,12 @@ CounterTextRead ReadCounterText(const QString& path, const InheritedSurvey& surv
         result.failure = Failure{Failure::Kind::Unreadable, DataFileNotices::unreadable(path, reason)};
         return result;
     }
-    const QString text = Cp932().decode(*bytes, nullptr);
+    return ReadCounterRecords(Cp932().decode(*bytes, nullptr), path, survey, data);
+}
 
+CounterTextRead ReadCounterRecords(const QString& text, const QString& path, const InheritedSurvey& survey,
+                                   TestData& data) {
+    CounterTextRead result;
     const double count = recordCount(text);
     if (count != std::floor(count) || count < 0) {
         result.failure = refused(QStringLiteral("ﾌｧｲﾙ%1の記録数「%2」が読めません。")

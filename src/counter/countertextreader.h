@@ -33,6 +33,9 @@ struct CounterTextRead {
 // be read, as RefusedInput when the text holds a record that cannot be read; the records read up to
 // there stay.
 CounterTextRead ReadCounterText(const QString& path, const InheritedSurvey& survey, TestData& data);
+// The same for the text itself; `path` names it in the messages.
+CounterTextRead ReadCounterRecords(const QString& text, const QString& path, const InheritedSurvey& survey,
+                                   TestData& data);
 
 // What the user is told of records left out.
 QString LeftOutRecordsNotice(const std::vector<int>& numbers);

@@ -106,7 +106,7 @@ std::optional<Failure> ConvertDump(const QString& dumpPath, const QString& textP
     QString text;
     if (std::optional<Failure> refusal = DumpRecordsText(*dump, dumpPath, text)) return refusal;
     Cp932 codec;
-    if (const std::optional<QString> failure = SaveFileAtomically(textPath, codec.encode(text, nullptr)))
+    if (const std::optional<SaveFailure> failure = SaveFileAtomically(textPath, codec.encode(text, nullptr)))
         return Failure{Failure::Kind::WriteFailed, DataFileNotices::unwritable(textPath, *failure)};
     return std::nullopt;
 }

@@ -48,7 +48,7 @@ QString PortSetting::shownText(const std::vector<SerialDevice>& devices) const {
 }
 
 void PortSetting::load(const Settings& settings) {
-    CommPort = storedInteger<qint16>(settings, NumberKey, 2);
+    CommPort = storedInteger<qint16>(settings, NumberKey, 2, StoredZero::IsMissing);
     CommDevice = settings.value(deviceKey());
 }
 

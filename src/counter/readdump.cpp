@@ -5,7 +5,9 @@
 namespace ReadDump {
 
 std::optional<QString> write(const QString& path, const QByteArray& chunks) {
-    return SaveFileAtomically(path, chunks + "\r\n");
+    if (const std::optional<SaveFailure> failure = SaveFileAtomically(path, chunks + "\r\n"))
+        return failure->reason;
+    return std::nullopt;
 }
 
 }  // namespace ReadDump

@@ -1,6 +1,7 @@
 #include "datafile/datafilenotices.h"
 
 #include "datafile/datafilereader.h"
+#include "datafile/savefile.h"
 
 namespace DataFileNotices {
 
@@ -41,9 +42,11 @@ QStringList warnings(const QString& path, const ReadResult& result) {
     return all;
 }
 
-QString unwritable(const QString& path, const QString& reason) {
-    return QStringLiteral("ファイル%1に保存できませんでした。\n(%2)\nファイルは変更されていません。")
-        .arg(path, reason);
+QString unwritable(const QString& path, const SaveFailure& failure) {
+    const QString outcome = failure.fileChanged
+                                ? QStringLiteral("ファイルの一部が書き換えられている可能性があります。")
+                                : QStringLiteral("ファイルは変更されていません。");
+    return QStringLiteral("ファイル%1に保存できませんでした。\n(%2)\n").arg(path, failure.reason) + outcome;
 }
 
 QString unstorableQuestion() {

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 struct ReadResult;
+struct SaveFailure;
 
 // What the user is told about reading and writing a data file, in the windows and on the command line.
 namespace DataFileNotices {
@@ -16,7 +17,7 @@ QString tooLarge(const QString& path);
 QString leftOut(const QString& path);
 // The warnings of a data file loaded as far as it could be.
 QStringList warnings(const QString& path, const ReadResult& result);
-QString unwritable(const QString& path, const QString& reason);
+QString unwritable(const QString& path, const SaveFailure& failure);
 // Survey texts that the file cannot hold as they are.
 QString unstorableQuestion();
 QString unstorableReplaced();

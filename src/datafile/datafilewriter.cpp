@@ -71,7 +71,7 @@ bool SurveyTextsStorable(const TestData& data) {
 }
 
 std::optional<Failure> WriteDataFile(const QString& path, const TestData& data) {
-    if (const std::optional<QString> reason = SaveFileAtomically(path, DataFileBytes(data)))
-        return Failure{Failure::Kind::WriteFailed, DataFileNotices::unwritable(path, *reason)};
+    if (const std::optional<SaveFailure> failure = SaveFileAtomically(path, DataFileBytes(data)))
+        return Failure{Failure::Kind::WriteFailed, DataFileNotices::unwritable(path, *failure)};
     return std::nullopt;
 }

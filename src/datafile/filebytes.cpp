@@ -4,13 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/systemerror.h"
 
-// Read with the system's calls rather than QFile, whose words for a folder are "Unknown error".
+// Read with the system's calls rather than QFile, whose words for a folder are "Unknown error". A pipe
+// without a writer or a device that never ends are read as far as the limit and no further: opening
+// does not wait, and more than `largest` bytes are refused whatever the file claims its size is.
 std::optional<std::string> ReadFileBytes(const QString& path, off_t largest, QString& reason) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         reason = systemErrorText(errno);
         return std::nullopt;
@@ -22,12 +25,18 @@ std::optional<std::string> ReadFileBytes(const QString& path, off_t largest, QSt
         return std::nullopt;
     }
     std::string bytes;
-    bytes.reserve(static_cast<size_t>(status.st_size));
+    bytes.reserve(static_cast<size_t>(std::min(status.st_size, largest)));
     char buffer[65536];
     ssize_t count = 0;
-    while ((count = ::read(fd, buffer, sizeof buffer)) > 0 || (count < 0 && errno == EINTR))
+    int error = 0;
+    while ((count = ::read(fd, buffer, sizeof buffer)) > 0 || (count < 0 && errno == EINTR)) {
         if (count > 0) bytes.append(buffer, static_cast<size_t>(count));
-    const int error = count < 0 ? errno : 0;
+        if (static_cast<off_t>(bytes.size()) > largest) {
+            error = EFBIG;
+            break;
+        }
+    }
+    if (count < 0 && errno != EAGAIN) error = errno;
     ::close(fd);
     if (error == 0) return bytes;
     reason = systemErrorText(error);

@@ -58,13 +58,13 @@ bool writeAll(int fd, QByteArrayView bytes) {
 
 // A file the user may write in a folder where no new file may be made is written in place: not atomic,
 // but the only way to save it, as QSaveFile's direct-write fallback does.
-std::optional<QString> writeInPlace(const std::string& target, QByteArrayView bytes) {
+std::optional<SaveFailure> writeInPlace(const std::string& target, QByteArrayView bytes) {
     const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (fd < 0) return systemErrorText(errno);
+    if (fd < 0) return SaveFailure{systemErrorText(errno)};
     int error = 0;
     if (!writeAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
-    if (error != 0) return systemErrorText(error);
+    if (error != 0) return SaveFailure{systemErrorText(error), true};
     return std::nullopt;
 }
 
@@ -78,12 +78,12 @@ void syncFolder(const std::string& folder) {
 
 }  // namespace
 
-std::optional<QString> SaveFileAtomically(const QString& path, QByteArrayView bytes) {
+std::optional<SaveFailure> SaveFileAtomically(const QString& path, QByteArrayView bytes) {
     const std::string target = resolved(QFile::encodeName(path).toStdString());
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) return systemErrorText(EISDIR);
-    if (exists && ::access(target.c_str(), W_OK) != 0) return systemErrorText(errno);
+    if (exists && S_ISDIR(existing.st_mode)) return SaveFailure{systemErrorText(EISDIR)};
+    if (exists && ::access(target.c_str(), W_OK) != 0) return SaveFailure{systemErrorText(errno)};
 
     std::string temporary;
     const int fd = createTemporary(target, temporary);
@@ -91,7 +91,7 @@ std::optional<QString> SaveFileAtomically(const QString& path, QByteArrayView by
         const int refused = errno;
         const bool folderClosed = refused == EACCES || refused == EPERM;
         if (exists && S_ISREG(existing.st_mode) && folderClosed) return writeInPlace(target, bytes);
-        return systemErrorText(refused);
+        return SaveFailure{systemErrorText(refused)};
     }
     int error = 0;
     if (exists) {
@@ -105,7 +105,7 @@ std::optional<QString> SaveFileAtomically(const QString& path, QByteArrayView by
     if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
-        return systemErrorText(error);
+        return SaveFailure{systemErrorText(error)};
     }
     syncFolder(folderOf(target));
     return std::nullopt;

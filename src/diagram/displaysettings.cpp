@@ -14,9 +14,10 @@ QString monoKey(int index) {
 }  // namespace
 
 void DisplaySettings::load(const Settings& settings) {
+    // Black is a colour a user may choose: a stored 0 is kept.
     for (size_t i = 1; i <= 5; ++i) {
-        Color[i] = storedInteger(settings, colourKey(int(i)), DefaultColor[i]);
-        Mono[i] = storedInteger(settings, monoKey(int(i)), DefaultMono[i]);
+        Color[i] = storedInteger(settings, colourKey(int(i)), DefaultColor[i], StoredZero::IsValue);
+        Mono[i] = storedInteger(settings, monoKey(int(i)), DefaultMono[i], StoredZero::IsValue);
     }
 }
 

@@ -21,7 +21,7 @@ struct DisplaySettings {
     qint16 ShowMarks = 1;
     qint16 GGTMode = 0;  // -1 on, 0 off
 
-    // Takes the colour sets from the store; a missing, zero or non-numeric value gives the default.
+    // Takes the colour sets from the store; a missing or non-numeric value gives the default.
     void load(const Settings& settings);
     void save(Settings& settings) const;
 };

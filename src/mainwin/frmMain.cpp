@@ -14,7 +14,7 @@
 #include "counter/gui/K40DevSubForm.h"
 #include "counter/portsetting.h"
 #include "diagram/displaysettings.h"
-#include "mainwin/diagrampanel.h"
+#include "diagram/gui/diagrampanel.h"
 #include "mainwin/dropgrid.h"
 #include "mainwin/frmAbout.h"
 #include "mainwin/frmDataGrid.h"
@@ -103,7 +103,11 @@ frmMain::frmMain(const MainWindowParts& parts, QWidget* parent)
     prepareGrid();
 }
 
-frmMain::~frmMain() = default;
+// The grid outlives the commands (it is a child widget): it must not commit an edit into them while it
+// is destroyed.
+frmMain::~frmMain() {
+    grid_->setEntry(nullptr);
+}
 
 void frmMain::createFields(QWidget& area) {
     label(area, QStringLiteral("調査名"), 360, 50, 972, 252);
@@ -295,11 +299,6 @@ void frmMain::showAbout() {
 // edit counted. A transfer in progress is stopped, and the program ends although the transfer's windows
 // are still open.
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (parts_.link.running()) {
-        parts_.link.stop();
-        QCoreApplication::exit(0);
-        quitting_ = true;
-    }
     if (!quitting_) {
         commands_.entry.settle();
         commands_.blocks.storeSurveyTexts();
@@ -307,6 +306,12 @@ void frmMain::closeEvent(QCloseEvent* event) {
             event->ignore();
             return;
         }
+    }
+    // A read in progress is stopped and the program ends once the transfer has unwound.
+    if (parts_.link.running()) {
+        parts_.link.stop();
+        QCoreApplication::exit(0);
+        quitting_ = true;
     }
     unsetCursor();
     if (!isMinimized()) saveSettings();

@@ -45,9 +45,15 @@ void ChangeNotifier::notify() {
         deliver();
 }
 
-// A subscriber may subscribe or leave while it is told; the ones subscribed now are told.
+// A subscriber may subscribe or leave while the others are told: those subscribed when the delivery
+// began are told, unless they left meanwhile.
 void ChangeNotifier::deliver() {
     state_->pending = false;
     const auto handlers = state_->handlers;
-    for (const auto& handler : handlers) handler.second();
+    for (const auto& [id, handler] : handlers) {
+        const auto& current = state_->handlers;
+        const bool subscribed = std::any_of(current.begin(), current.end(),
+                                            [id = id](const auto& entry) { return entry.first == id; });
+        if (subscribed) handler();
+    }
 }

@@ -43,7 +43,7 @@ struct TestData {
     // The penetration of a drop: how far the rod went down with it.
     float penetration(int block, int drop) const { return Measure[block][drop] - Measure[block][drop - 1]; }
 
-    // Empties blocks 1..BlockCount (survey texts, number, readings, drop count) and shows block 1.
+    // Empties blocks 1..BlockCount (survey texts, number, readings, drop count) and makes block 1 current.
     // BlockCount, MaxDrops, ExtFormat and DataFileName stay.
     void emptyBlocks();
 };

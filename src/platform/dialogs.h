@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <optional>
+#include <vector>
 
 // The button sets of the application's message boxes.
 enum class Buttons {
@@ -41,7 +43,11 @@ public:
     // File dialogs: the full path chosen, or nothing when the user cancelled. The save dialog asks
     // nothing about replacing an existing file; the caller decides.
     virtual std::optional<QString> openFileName(const FileFilter& filter) = 0;
-    virtual std::optional<QString> saveFileName(const FileFilter& filter) = 0;
+    // The save dialog lists the types in order; the first is chosen at first.
+    virtual std::optional<QString> saveFileName(const std::vector<FileFilter>& filters) = 0;
+    // The platform's colour dialog: the colour chosen, RGB with red in the low byte, or nothing when
+    // the user cancelled.
+    virtual std::optional<qint32> chooseColor() = 0;
     // A message box with a detail under the text, such as the system's reason and the remedy. By
     // default a detail follows the text after an empty line.
     virtual Answer detailedMessage(const QString& text, const QString& detail, Buttons buttons,

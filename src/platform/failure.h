@@ -8,7 +8,7 @@ struct Failure {
     enum class Kind {
         RefusedInput,  // the input is not what was asked for: not a data file, not a counter's memory
         Unreadable,    // the input could not be read at all
-        WriteFailed,   // a file could not be written; it is left as it was
+        WriteFailed,   // a file could not be written; the words say whether it was left as it was
         Device,        // the serial port or the counter failed
         TimedOut,      // the counter fell silent
         Cancelled,     // the operator stopped it

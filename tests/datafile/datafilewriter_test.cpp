@@ -77,6 +77,11 @@ TEST(WriteDataFile, QuotesAndCharactersCp932LacksAreReplacedAndReported) {
         "\"KORVANDEL\",1,\"EXT\"\r\n1,\"\x81\x48\",\"a\x81\x68\x62\",\"\",\"\",\"\",\"\",\"\",\"\",0\r\n");
 }
 
+// The reason of a failed save; empty for a save that succeeded.
+QString reasonOf(const std::optional<SaveFailure>& failure) {
+    return failure ? failure->reason : QString();
+}
+
 class SaveFileAtomicallyTest : public testing::Test {
 protected:
     QTemporaryDir folder;
@@ -88,7 +93,7 @@ TEST_F(SaveFileAtomicallyTest, ReplacesTheFileKeepingItsPermissionsAndLinks) {
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     const QString link = folder.filePath("link.txt");
     QFile::link(path, link);
-    EXPECT_EQ(SaveFileAtomically(link, "new"), std::nullopt);
+    EXPECT_FALSE(SaveFileAtomically(link, "new"));
     EXPECT_EQ(bytesOf(path), "new");
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(QFile::permissions(path),
@@ -98,7 +103,7 @@ TEST_F(SaveFileAtomicallyTest, ReplacesTheFileKeepingItsPermissionsAndLinks) {
     // The owner stays too, where the process may give the file away.
     if (geteuid() == 0) {
         ASSERT_EQ(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
-        EXPECT_EQ(SaveFileAtomically(path, "newer"), std::nullopt);
+        EXPECT_FALSE(SaveFileAtomically(path, "newer"));
         struct stat status {};
         ::stat(QFile::encodeName(path).constData(), &status);
         EXPECT_EQ(status.st_uid, 65534u);
@@ -138,7 +143,7 @@ TEST_F(SaveFileAtomicallyTest, WriteThatFailsHalfwayLeavesTheOldFileAsItWas) {
     std::optional<QString> reason;
     {
         const FileSizeLimit diskFull(100);
-        reason = SaveFileAtomically(path, QByteArray(1000, 'x'));
+        reason = reasonOf(SaveFileAtomically(path, QByteArray(1000, 'x')));
     }
     EXPECT_EQ(reason, QStringLiteral("ファイルが大きすぎます"));
     EXPECT_EQ(bytesOf(path), "old contents");
@@ -147,11 +152,11 @@ TEST_F(SaveFileAtomicallyTest, WriteThatFailsHalfwayLeavesTheOldFileAsItWas) {
 
 TEST_F(SaveFileAtomicallyTest, TargetThatCannotBeAFileIsRefusedWithTheReason) {
     writeBytes(path, "old");
-    EXPECT_EQ(SaveFileAtomically(folder.filePath("gone/data.txt"), "new"),
+    EXPECT_EQ(reasonOf(SaveFileAtomically(folder.filePath("gone/data.txt"), "new")),
               QStringLiteral("ファイルまたはフォルダーがありません"));
-    EXPECT_EQ(SaveFileAtomically(path + "/data.txt", "new"),
+    EXPECT_EQ(reasonOf(SaveFileAtomically(path + "/data.txt", "new")),
               QStringLiteral("パスの途中にフォルダーでないものがあります"));
-    EXPECT_EQ(SaveFileAtomically(folder.path(), "new"), QStringLiteral("ファイルではなくフォルダーです"));
+    EXPECT_EQ(reasonOf(SaveFileAtomically(folder.path(), "new")), QStringLiteral("ファイルではなくフォルダーです"));
     EXPECT_EQ(bytesOf(path), "old");
 }
 

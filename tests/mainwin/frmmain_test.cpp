@@ -116,7 +116,8 @@ TEST(MainWindowSettings, FirstStartGivesTheDefaultsAndBadValuesCountAsMissing) {
     PortSetting port;
     CounterLink link(std::make_unique<QtSerialLine>());
     frmMain window({data, display, port, link, dialogs, settings});
-    EXPECT_EQ(display.Color, (std::array<qint32, 6>{0, 255, 123, 33023, 65280, 16776960}));
+    // A stored 0 is black, a colour like any other.
+    EXPECT_EQ(display.Color, (std::array<qint32, 6>{0, 0, 123, 33023, 65280, 16776960}));
     EXPECT_EQ(display.Mono, (std::array<qint32, 6>{0, 14737632, 12632256, 8421504, 4210752, 0}));
     EXPECT_EQ(port.CommPort, 3);
 

@@ -26,6 +26,7 @@ TEST_F(MainWindowTest, ClosingTheWindowDuringAReadStopsItAndEndsTheProgram) {
     dialogs.expect(QStringLiteral("ﾃﾗｺｶｳﾝﾀのﾛｰﾀﾘSWを[FUNCTION]にセットして下さい。"), Answer::Ok);
     dialogs.expect(QStringLiteral("ﾛｰﾀﾘｴﾝｺｰﾀﾞを回して、カーソルを「data[t]x」の[t]にセットして下さい。"),
                    Answer::Ok);
+    dialogs.expect(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌを終了してもよろしいですか？"), Answer::Yes);
     dialogs.expect(QStringLiteral("通信を中断しました。"));
     QTimer::singleShot(500ms, [this] { window.close(); });
     const auto start = std::chrono::steady_clock::now();

@@ -100,7 +100,7 @@ std::optional<QString> showFileDialog(bool save, QStringList& filters, QFileDial
     });
     QtDialogs dialogs;
     const FileFilter filter{QStringLiteral("すべてのﾌｧｲﾙ (*.txt)"), QStringLiteral("*.txt")};
-    return save ? dialogs.saveFileName(filter) : dialogs.openFileName(filter);
+    return save ? dialogs.saveFileName({filter}) : dialogs.openFileName(filter);
 }
 
 TEST(QtDialogs, FileDialogsListTheFilterAndReturnThePathOrNothingOnCancel) {

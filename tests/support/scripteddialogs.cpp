@@ -9,32 +9,46 @@ ScriptedDialogs::~ScriptedDialogs() {
         if (expected.kind == Kind::Message)
             ADD_FAILURE() << "expected message box never shown: " << expected.text.toStdString();
         else
-            ADD_FAILURE() << "expected file dialog never shown";
+            ADD_FAILURE() << "expected file or colour dialog never shown";
     }
 }
 
 void ScriptedDialogs::expect(const QString& text, std::optional<Answer> answer) {
-    script_.push_back({text, answer, Kind::Message, std::nullopt});
+    script_.push_back({text, answer, Kind::Message, std::nullopt, std::nullopt});
 }
 
 void ScriptedDialogs::expectOpenFile(std::optional<QString> path) {
-    script_.push_back({{}, std::nullopt, Kind::OpenFile, std::move(path)});
+    script_.push_back({{}, std::nullopt, Kind::OpenFile, std::move(path), std::nullopt});
 }
 
 void ScriptedDialogs::expectSaveFile(std::optional<QString> path) {
-    script_.push_back({{}, std::nullopt, Kind::SaveFile, std::move(path)});
+    script_.push_back({{}, std::nullopt, Kind::SaveFile, std::move(path), std::nullopt});
+}
+
+void ScriptedDialogs::expectColor(std::optional<qint32> colour) {
+    script_.push_back({{}, std::nullopt, Kind::Color, std::nullopt, colour});
 }
 
 std::optional<QString> ScriptedDialogs::openFileName(const FileFilter& filter) {
-    return fileDialog(Kind::OpenFile, filter);
+    return fileDialog(Kind::OpenFile, {filter});
 }
 
-std::optional<QString> ScriptedDialogs::saveFileName(const FileFilter& filter) {
-    return fileDialog(Kind::SaveFile, filter);
+std::optional<QString> ScriptedDialogs::saveFileName(const std::vector<FileFilter>& filters) {
+    return fileDialog(Kind::SaveFile, filters);
 }
 
-std::optional<QString> ScriptedDialogs::fileDialog(Kind kind, const FileFilter& filter) {
-    shownFileDialogs_.push_back({kind == Kind::SaveFile, filter});
+std::optional<qint32> ScriptedDialogs::chooseColor() {
+    if (script_.empty() || script_.front().kind != Kind::Color) {
+        ADD_FAILURE() << "unexpected colour dialog";
+        return std::nullopt;
+    }
+    const std::optional<qint32> colour = script_.front().colour;
+    script_.pop_front();
+    return colour;
+}
+
+std::optional<QString> ScriptedDialogs::fileDialog(Kind kind, const std::vector<FileFilter>& filters) {
+    shownFileDialogs_.push_back({kind == Kind::SaveFile, filters.empty() ? FileFilter{} : filters.front(), filters});
     const char* name = kind == Kind::SaveFile ? "file-save dialog" : "file-open dialog";
     if (script_.empty() || script_.front().kind != kind) {
         ADD_FAILURE() << "unexpected " << name;

@@ -20,7 +20,8 @@ struct ShownBox {
 // A file dialog as a test saw it.
 struct ShownFileDialog {
     bool save;  // a save dialog, else an open dialog
-    FileFilter filter;
+    FileFilter filter;  // the first type listed
+    std::vector<FileFilter> filters;
 };
 
 // Dialogs for tests: records every box and answers from a script. A box the script does not expect,
@@ -36,11 +37,14 @@ public:
     // The next dialog must be a file-open (file-save) dialog; it returns `path`, nothing meaning Cancel.
     void expectOpenFile(std::optional<QString> path);
     void expectSaveFile(std::optional<QString> path);
+    // The next dialog must be the colour dialog; it returns `colour`, nothing meaning Cancel.
+    void expectColor(std::optional<qint32> colour);
 
     Answer message(const QString& text, Buttons buttons, const QString& title = {},
                    Icon icon = Icon::ForButtons) override;
     std::optional<QString> openFileName(const FileFilter& filter) override;
-    std::optional<QString> saveFileName(const FileFilter& filter) override;
+    std::optional<QString> saveFileName(const std::vector<FileFilter>& filters) override;
+    std::optional<qint32> chooseColor() override;
     // Compares the text alone with the script and records the detail.
     Answer detailedMessage(const QString& text, const QString& detail, Buttons buttons,
                            const QString& title = {}, Icon icon = Icon::ForButtons) override;
@@ -52,14 +56,15 @@ public:
     bool allAnswered() const { return script_.empty(); }
 
 private:
-    enum class Kind { Message, OpenFile, SaveFile };
+    enum class Kind { Message, OpenFile, SaveFile, Color };
     struct Expected {
         QString text;
         std::optional<Answer> answer;
         Kind kind = Kind::Message;
         std::optional<QString> path;
+        std::optional<qint32> colour;
     };
-    std::optional<QString> fileDialog(Kind kind, const FileFilter& filter);
+    std::optional<QString> fileDialog(Kind kind, const std::vector<FileFilter>& filters);
 
     std::deque<Expected> script_;
     std::vector<ShownBox> shown_;

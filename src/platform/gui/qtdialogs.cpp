@@ -1,5 +1,6 @@
 #include "platform/gui/qtdialogs.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -65,10 +66,18 @@ QString nameFilterOf(const FileFilter& filter) {
                                            : QStringLiteral("%1 %2").arg(filter.label, patterns);
 }
 
-std::optional<QString> chosenFile(QFileDialog& dialog, const FileFilter& filter) {
-    dialog.setNameFilter(nameFilterOf(filter));
+std::optional<QString> chosenFile(QFileDialog& dialog, const std::vector<FileFilter>& filters) {
+    QStringList names;
+    for (const FileFilter& filter : filters) names << nameFilterOf(filter);
+    dialog.setNameFilters(names);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+// The extension a name typed without one gets: the chosen type's, so that the file shows in the open
+// dialog.
+QString defaultSuffixOf(const FileFilter& filter) {
+    return filter.pattern.startsWith(QStringLiteral("*.")) ? filter.pattern.mid(2) : QString();
 }
 
 }  // namespace
@@ -77,17 +86,28 @@ std::optional<QString> QtDialogs::openFileName(const FileFilter& filter) {
     QFileDialog dialog(parent_, QStringLiteral("ファイルを開く"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    return chosenFile(dialog, filter);
+    return chosenFile(dialog, {filter});
 }
 
-std::optional<QString> QtDialogs::saveFileName(const FileFilter& filter) {
+std::optional<QString> QtDialogs::saveFileName(const std::vector<FileFilter>& filters) {
     QFileDialog dialog(parent_, QStringLiteral("名前を付けて保存"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    // A name typed without an extension gets the filter's, so that the file shows in the open dialog.
-    if (filter.pattern.startsWith(QStringLiteral("*."))) dialog.setDefaultSuffix(filter.pattern.mid(2));
-    return chosenFile(dialog, filter);
+    if (!filters.empty()) dialog.setDefaultSuffix(defaultSuffixOf(filters.front()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &filters](const QString& chosen) {
+                         for (const FileFilter& filter : filters)
+                             if (nameFilterOf(filter) == chosen)
+                                 dialog.setDefaultSuffix(defaultSuffixOf(filter));
+                     });
+    return chosenFile(dialog, filters);
+}
+
+std::optional<qint32> QtDialogs::chooseColor() {
+    const QColor colour = QColorDialog::getColor(Qt::white, parent_);
+    if (!colour.isValid()) return std::nullopt;
+    return colour.red() | colour.green() << 8 | colour.blue() << 16;
 }
 
 Answer QtDialogs::message(const QString& text, Buttons buttons, const QString& title, Icon icon) {

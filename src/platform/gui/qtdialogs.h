@@ -16,7 +16,8 @@ public:
     Answer message(const QString& text, Buttons buttons, const QString& title = {},
                    Icon icon = Icon::ForButtons) override;
     std::optional<QString> openFileName(const FileFilter& filter) override;
-    std::optional<QString> saveFileName(const FileFilter& filter) override;
+    std::optional<QString> saveFileName(const std::vector<FileFilter>& filters) override;
+    std::optional<qint32> chooseColor() override;
     // Shows the detail as the box's informative text, below the message.
     Answer detailedMessage(const QString& text, const QString& detail, Buttons buttons,
                            const QString& title = {}, Icon icon = Icon::ForButtons) override;

@@ -1,4 +1,4 @@
-#include "mainwin/diagrampanel.h"
+#include "diagram/gui/diagrampanel.h"
 
 #include <QMouseEvent>
 #include <QPainter>
