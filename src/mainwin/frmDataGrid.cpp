@@ -12,6 +12,7 @@
 #include "mainwin/cornerlabel.h"
 #include "model/format.h"
 #include "model/testdata.h"
+#include "platform/appinfo.h"
 #include "platform/gui/windowplacement.h"
 #include "platform/twips.h"
 
@@ -55,10 +56,7 @@ private:
 frmDataGrid::frmDataGrid(const TestData& data, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmDataGrid"));
     setAttribute(Qt::WA_DeleteOnClose);
-    QString caption = QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ｸﾞﾘｯﾄﾞ表示");
-    if (!data.DataFileName.isEmpty())
-        caption += QStringLiteral(" [") + data.DataFileName + QStringLiteral("]");
-    setWindowTitle(caption);
+    setWindowTitle(AppInfo::captionWithFile(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ｸﾞﾘｯﾄﾞ表示"), data.DataFileName));
     placeWindowFrame(*this, 0, 0, 9696, 6900);
 
     auto* table = new QTableView(this);
@@ -71,6 +69,14 @@ frmDataGrid::frmDataGrid(const TestData& data, QWidget* parent) : QMainWindow(pa
     auto* close = new QPushButton(QStringLiteral("閉じる"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // Columns beyond the blocks in use hold no block to show.
+    connect(table, &QTableView::doubleClicked, this, [this, &data](const QModelIndex& cell) {
+        const int block = cell.column() + 1;
+        if (block > data.BlockCount) return;
+        emit graphRequested(block);
+        graphShown_ = true;
+        QWidget::close();
+    });
 
     auto* area = new QWidget(this);
     auto* layout = new QVBoxLayout(area);
@@ -84,6 +90,6 @@ frmDataGrid::frmDataGrid(const TestData& data, QWidget* parent) : QMainWindow(pa
 }
 
 void frmDataGrid::closeEvent(QCloseEvent* event) {
-    emit closed();
+    if (!graphShown_) emit closed();
     event->accept();
 }

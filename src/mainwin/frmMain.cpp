@@ -15,6 +15,7 @@
 #include "counter/portsetting.h"
 #include "diagram/displaysettings.h"
 #include "diagram/gui/diagrampanel.h"
+#include "diagram/gui/frmGraph.h"
 #include "mainwin/dropgrid.h"
 #include "mainwin/frmAbout.h"
 #include "mainwin/frmDataGrid.h"
@@ -27,16 +28,8 @@
 
 namespace {
 
-// Places a control at its position and size in twips within the window's client area.
-template <typename Widget>
-Widget* place(Widget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width),
-                        Twips::toPixels(height));
-    return widget;
-}
-
 QLabel* label(QWidget& area, const QString& text, int left, int top, int width, int height) {
-    return place(new QLabel(text, &area), left, top, width, height);
+    return placeControl(new QLabel(text, &area), left, top, width, height);
 }
 
 QLineEdit* textField(QWidget& area, const char* name, bool inputMethod) {
@@ -91,9 +84,9 @@ frmMain::frmMain(const MainWindowParts& parts, QWidget* parent)
     createFields(*area);
     createBlockControls(*area);
     grid_->setParent(area);
-    place(grid_, 2325, 2490, 3030, 3255);
+    placeControl(grid_, 2325, 2490, 3030, 3255);
     grid_->setEntry(&commands_.entry);
-    picture_ = place(new DiagramPanel(data_, area), 5460, 50, 3950, 5964);
+    picture_ = placeControl(new DiagramPanel(data_, area), 5460, 50, 3950, 5964);
     connect(grid_, &DropGrid::menuRequested, this, [this](const QPoint& at) { mnuEdit->popup(at); });
     dataChanged_ = data_.changed.subscribe([this] { setWindowModified(data_.Modified); });
     createMenus();
@@ -107,26 +100,28 @@ frmMain::frmMain(const MainWindowParts& parts, QWidget* parent)
 // is destroyed.
 frmMain::~frmMain() {
     grid_->setEntry(nullptr);
+    delete listing_;
+    delete graph_;
 }
 
 void frmMain::createFields(QWidget& area) {
     label(area, QStringLiteral("調査名"), 360, 50, 972, 252);
-    surveyName_ = place(textField(area, "Text調査名", true), 1560, 50, 3792, 276);
+    surveyName_ = placeControl(textField(area, "Text調査名", true), 1560, 50, 3792, 276);
     label(area, QStringLiteral("試験者名"), 360, 547, 972, 252);
-    testerName_ = place(textField(area, "Text試験者名", true), 1560, 547, 3792, 276);
+    testerName_ = placeControl(textField(area, "Text試験者名", true), 1560, 547, 3792, 276);
     label(area, QStringLiteral("試験場所"), 360, 1044, 972, 252);
-    testPlace_ = place(textField(area, "Text試験場所", true), 1560, 1044, 3792, 276);
+    testPlace_ = placeControl(textField(area, "Text試験場所", true), 1560, 1044, 3792, 276);
     label(area, QStringLiteral("落錘落下高"), 360, 1541, 1212, 252);
-    dropHeight_ = place(listField(area, "cmb落下高", {QStringLiteral("50cm"), QStringLiteral("25cm")}), 1560,
-                        1541, 972, 276);
+    dropHeight_ = placeControl(listField(area, "cmb落下高", {QStringLiteral("50cm"), QStringLiteral("25cm")}),
+                               1560, 1541, 972, 276);
     label(area, QStringLiteral("番号No."), 3120, 1541, 852, 252);
-    pointNo_ = place(textField(area, "Ser_No", false), 3960, 1541, 612, 276);
+    pointNo_ = placeControl(textField(area, "Ser_No", false), 3960, 1541, 612, 276);
     label(area, QStringLiteral("試験日"), 360, 2040, 732, 252);
-    year_ = place(textField(area, "txtYear", false), 1560, 2040, 972, 264);
+    year_ = placeControl(textField(area, "txtYear", false), 1560, 2040, 972, 264);
     label(area, QStringLiteral("年"), 2640, 2040, 252, 252);
-    month_ = place(listField(area, "cmbMon", twoDigitNumbers(12)), 3000, 2040, 612, 276);
+    month_ = placeControl(listField(area, "cmbMon", twoDigitNumbers(12)), 3000, 2040, 612, 276);
     label(area, QStringLiteral("月"), 3720, 2040, 252, 252);
-    day_ = place(listField(area, "cmbDay", twoDigitNumbers(31)), 3960, 2040, 612, 276);
+    day_ = placeControl(listField(area, "cmbDay", twoDigitNumbers(31)), 3960, 2040, 612, 276);
     label(area, QStringLiteral("日"), 4680, 2040, 252, 252);
 }
 
@@ -146,19 +141,19 @@ void frmMain::createBlockControls(QWidget& area) {
     };
     for (const Button& spec : buttons) {
         auto* button =
-            place(new QPushButton(QString::fromUtf8(spec.caption), &area), spec.left, 5762, 590, 252);
+            placeControl(new QPushButton(QString::fromUtf8(spec.caption), &area), spec.left, 5762, 590, 252);
         button->setObjectName(QString::fromUtf8(spec.name));
         button->setToolTip(QString::fromUtf8(spec.tip));
         connect(button, &QPushButton::clicked, this,
                 [this, command = spec.command] { (commands_.blocks.*command)(); });
     }
-    blockNumber_ = place(textField(area, "txtCBlock", false), 3564, 5750, 625, 264);
+    blockNumber_ = placeControl(textField(area, "txtCBlock", false), 3564, 5750, 625, 264);
     blockNumber_->setToolTip(
         QStringLiteral("ブロック番号を入力することで、該当するブロックを表示することが可能です"));
     blockNumber_->setAlignment(Qt::AlignCenter);
     blockNumber_->installEventFilter(this);
     // The import of counter data runs through this button, which is never shown.
-    dataEx_ = place(new QPushButton(QStringLiteral("DataEx"), &area), 1200, 5760, 852, 252);
+    dataEx_ = placeControl(new QPushButton(QStringLiteral("DataEx"), &area), 1200, 5760, 852, 252);
     dataEx_->setObjectName(QStringLiteral("cmdDataEx"));
     dataEx_->hide();
     connect(dataEx_, &QPushButton::clicked, this, [this] { commands_.counterRead.importAgain(); });
@@ -285,8 +280,32 @@ void frmMain::showListing() {
     auto* listing = new frmDataGrid(data_);
     listing_ = listing;
     connect(listing, &frmDataGrid::closed, this, &QWidget::show);
+    connect(listing, &frmDataGrid::graphRequested, this, [this](int block) {
+        data_.CurBlock = static_cast<qint16>(block);
+        openGraph();
+    });
     hide();
     listing->show();
+}
+
+void frmMain::showGraph() {
+    commands_.entry.settle();
+    commands_.blocks.StoreBlockHeader();
+    if (!commands_.blocks.requireData()) return;
+    openGraph();
+}
+
+// The graph window stands in for the main window until it closes; the main window then shows the
+// block the graph window showed last.
+void frmMain::openGraph() {
+    auto* graph = new frmGraph({data_, parts_.display, dialogs_});
+    graph_ = graph;
+    connect(graph, &frmGraph::closed, this, [this] {
+        show();
+        commands_.blocks.ShowBlockFromStart();
+    });
+    hide();
+    graph->show();
 }
 
 void frmMain::showAbout() {
@@ -316,6 +335,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
     unsetCursor();
     if (!isMinimized()) saveSettings();
     if (listing_) listing_->close();
+    if (graph_) graph_->close();
     if (about_) about_->close();
     event->accept();
 }

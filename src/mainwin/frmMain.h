@@ -99,6 +99,8 @@ private:
     void quit();
     bool quitConfirmed();
     void showListing();
+    void showGraph();
+    void openGraph();
     void showAbout();
     void freeAreaReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                           const QPoint& globalPosition);
@@ -125,5 +127,6 @@ private:
     ChangeNotifier::Subscription dataChanged_;
     bool quitting_ = false;  // the quit question was answered: close without asking again
     QPointer<QWidget> listing_;
+    QPointer<QWidget> graph_;
     QPointer<QWidget> about_;
 };

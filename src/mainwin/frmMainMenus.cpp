@@ -42,7 +42,7 @@ void frmMain::createMenus() {
 
     mnuView = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     mnuGrid = item(mnuView, "グリッド(&R)", "Ctrl+R", [this] { showListing(); });
-    mnuGraph = item(mnuView, "グラフ作成(&G)", "Ctrl+G", nullptr);
+    mnuGraph = item(mnuView, "グラフ作成(&G)", "Ctrl+G", [this] { showGraph(); });
 
     QMenu* mnuOption = menuBar()->addMenu(QStringLiteral("オプション(&O)"));
     mnuInputData = item(mnuOption, "データ読込み", nullptr, [this] { commands_.counterRead.readCounter(); });

@@ -14,6 +14,11 @@ inline QString version() {
     return QStringLiteral("4.00");
 }
 
+// A window's caption, followed by the data file's name in brackets when there is one.
+inline QString captionWithFile(const QString& caption, const QString& file) {
+    return file.isEmpty() ? caption : caption + QStringLiteral(" [") + file + QLatin1Char(']');
+}
+
 // Name of the executable, used in command-line messages.
 inline QString programName() {
     return QStringLiteral("terrako-diagraph");

@@ -1,5 +1,6 @@
 #include "print/printprogress.h"
 
 void PrintProgress::setProgress(int drop) {
-    bar_.setProgress(ProgressBase + drop);
+    value_ = ProgressBase + drop;
+    bar_.setProgress(value_);
 }

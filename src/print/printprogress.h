@@ -13,10 +13,13 @@ public:
     explicit PrintProgress(ProgressSink& bar) : bar_(bar) {}
 
     void setProgress(int drop) override;
+    // What the bar shows now.
+    int value() const { return value_; }
 
     qint16 ProgressBase = 0;
     qint16 PrintCancel = 0;
 
 private:
     ProgressSink& bar_;
+    int value_ = 0;
 };

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include "diagram/gui/frmGraph.h"
 #include "mainwin/frmDataGrid.h"
 #include "mainwindowfixture.h"
 
@@ -71,7 +72,7 @@ TEST_F(MainWindowTest, OpensWithItsCaptionLayoutAndMenus) {
                                                                  {"データクリア(全block)", "", true},
                                                                  {"データクリア(1block)", "", true}}));
     EXPECT_EQ(itemsOf(*menus[2]->menu()),
-              (std::vector<MenuItem>{{"グリッド(&R)", "Ctrl+R", true}, {"グラフ作成(&G)", "Ctrl+G", false}}));
+              (std::vector<MenuItem>{{"グリッド(&R)", "Ctrl+R", true}, {"グラフ作成(&G)", "Ctrl+G", true}}));
     EXPECT_EQ(itemsOf(*menus[3]->menu()), (std::vector<MenuItem>{{"データ読込み", "", true},
                                                                  {"データ消去", "", false},
                                                                  {"-", "", true},
@@ -220,6 +221,56 @@ TEST_F(MainWindowTest, ListingShowsEveryBlockInItsColumnAndBringsTheMainWindowBa
 
     listing->findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
     EXPECT_TRUE(window.isVisible());
+
+    // A double click on a block's column shows that block in the graph window instead; columns beyond
+    // the blocks in use do nothing.
+    window.mnuGrid->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<frmDataGrid*>(top); found && found->isVisible()) listing = found;
+    auto* table = listing->findChild<QTableView*>();
+    const auto doubleClick = [table](int column) {
+        const QPoint at = table->visualRect(table->model()->index(0, column)).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+    };
+    doubleClick(2);
+    EXPECT_TRUE(listing->isVisible());
+    doubleClick(1);
+    EXPECT_FALSE(listing->isVisible());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(data.CurBlock, 2);
+    frmGraph* graph = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<frmGraph*>(top); found && found->isVisible()) graph = found;
+    ASSERT_NE(graph, nullptr);
+    graph->close();
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, GraphWindowStandsInForTheMainWindowUntilItCloses) {
+    dialogs.expect(QStringLiteral("データが読込まれていません。"));
+    window.mnuGraph->trigger();
+    EXPECT_TRUE(window.isVisible());
+
+    setReadings(1, {1.0f, 2.0f, 3.0f});
+    setReadings(2, {0.5f, 1.0f});
+    showFirstBlock();
+    child<QLineEdit>("Text調査名")->setText(QStringLiteral("堤防"));
+    window.mnuGraph->trigger();
+    EXPECT_EQ(data.SurveyName[1], QStringLiteral("堤防"));
+    EXPECT_FALSE(window.isVisible());
+    frmGraph* graph = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<frmGraph*>(top); found && found->isVisible()) graph = found;
+    ASSERT_NE(graph, nullptr);
+    graph->findChild<QPushButton*>(QStringLiteral("cmdNext"))->click();
+
+    // The window's own close control acts as 閉じる: the main window shows the block shown last.
+    graph->close();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(text("txtCBlock"), "2");
+    EXPECT_EQ(cell(2, 1), "1.0");
 }
 
 TEST_F(MainWindowTest, ListingAndVersionWindow) {

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "diagram/diagramlayout.h"
 #include "diagram/softnessdiagram.h"
 #include "model/testdata.h"
 #include "platform/gui/paintersurface.h"
@@ -17,14 +18,22 @@ DiagramPanel::DiagramPanel(const TestData& data, QWidget* parent)
     setPalette(colours);
 }
 
+void DiagramPanel::setFill(std::optional<PanelFill> fill) {
+    fill_ = std::move(fill);
+    update();
+}
+
 void DiagramPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PainterSurface box(painter);
+    if (fill_)
+        fillDiagram(box, data_, fill_->colours, fill_->choice, screenLayout(box.width(), box.height()));
     DrawDiagram(box, data_);
 }
 
 void DiagramPanel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) update();
+    if (event->button() == Qt::RightButton) emit menuRequested(event->globalPosition().toPoint());
     event->accept();
 }
 
