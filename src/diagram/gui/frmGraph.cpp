@@ -198,6 +198,10 @@ void frmGraph::jumpToTypedBlock() {
 }
 
 bool frmGraph::eventFilter(QObject* watched, QEvent* event) {
+    // Ctrl+C copies the diagram (コピー) even while the number box has the focus.
+    if (watched == txtCBlock_ && event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
+        return true;
     if (watched == txtCBlock_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Up || key == Qt::Key_Down) {

@@ -57,6 +57,7 @@ void frmLogin::cmdOK_Click() {
     if (txtPassword_->text() != Password) {
         dialogs_.message(QStringLiteral("ﾊﾟｽﾜｰﾄﾞが正しくありません。もう一度入力してください !"), Buttons::Ok,
                          QStringLiteral("ﾛｸﾞｵﾝ"));
+        activateWindow();
         txtPassword_->setFocus();
         txtPassword_->selectAll();
         return;
