@@ -25,6 +25,8 @@
 #include "platform/gui/windowplacement.h"
 #include "platform/settings.h"
 #include "platform/twips.h"
+#include "print/gui/frmStatus.h"
+#include "print/printjob.h"
 
 namespace {
 
@@ -288,6 +290,24 @@ void frmMain::showListing() {
     listing->show();
 }
 
+// 印刷 and 印刷プレビュー: the test forms from the shown block on, its fields stored first.
+void frmMain::printForms(bool preview) {
+    commands_.entry.settle();
+    if (!status_) status_ = new frmStatus(this);
+    const PrintJobParts parts{
+        data_,
+        parts_.display,
+        parts_.printer,
+        *status_,
+        events_,
+        [this](const QString& text, const QString& title) { dialogs_.message(text, Buttons::Ok, title); }};
+    const auto storeHeader = [this] { commands_.blocks.StoreBlockHeader(); };
+    if (preview)
+        PreviewTestForms(parts, dialogs_, storeHeader, {});
+    else
+        PrintTestForms(parts, dialogs_, storeHeader, {});
+}
+
 void frmMain::showGraph() {
     commands_.entry.settle();
     commands_.blocks.StoreBlockHeader();
@@ -298,7 +318,7 @@ void frmMain::showGraph() {
 // The graph window stands in for the main window until it closes; the main window then shows the
 // block the graph window showed last.
 void frmMain::openGraph() {
-    auto* graph = new frmGraph({data_, parts_.display, dialogs_});
+    auto* graph = new frmGraph({data_, parts_.display, dialogs_, parts_.printer});
     graph_ = graph;
     connect(graph, &frmGraph::closed, this, [this] {
         show();

@@ -8,12 +8,15 @@
 #include "commands/counterreadview.h"
 #include "commands/surveyview.h"
 #include "model/changenotifier.h"
+#include "platform/gui/qteventpump.h"
 
 class CounterLink;
 class Dialogs;
 class DiagramPanel;
 class DropGrid;
 class K40DevSubForm;
+class Printer;
+class frmStatus;
 class QAction;
 class QComboBox;
 class QLineEdit;
@@ -34,6 +37,7 @@ struct MainWindowParts {
     CounterLink& link;
     Dialogs& dialogs;
     Settings& settings;
+    Printer& printer;
 };
 
 // The main window: survey fields, drop grid and diagram of the shown block, the block controls, and
@@ -71,6 +75,7 @@ public:
     QAction* mnuSaveName = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuSetPrinter = nullptr;
+    QAction* mnuPreview = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuInsert = nullptr;
     QAction* mnuDelete = nullptr;
@@ -101,6 +106,7 @@ private:
     void showListing();
     void showGraph();
     void openGraph();
+    void printForms(bool preview);
     void showAbout();
     void freeAreaReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                           const QPoint& globalPosition);
@@ -128,5 +134,7 @@ private:
     bool quitting_ = false;  // the quit question was answered: close without asking again
     QPointer<QWidget> listing_;
     QPointer<QWidget> graph_;
+    frmStatus* status_ = nullptr;
+    QtEventPump events_;
     QPointer<QWidget> about_;
 };

@@ -3,6 +3,7 @@
 
 #include "counter/gui/frmTRSet.h"
 #include "mainwin/frmMain.h"
+#include "platform/printer.h"
 
 // The menu bar of the main window. Items whose commands live in windows not opened from here yet stay
 // disabled.
@@ -28,8 +29,9 @@ void frmMain::createMenus() {
     mnuSave = item(mnuFile, "上書き保存(&S)", "Ctrl+S", [&files] { files.save(); });
     mnuSaveName = item(mnuFile, "名前を付けて保存(&N)", nullptr, [&files] { files.saveAs(); });
     mnuFile->addSeparator();
-    mnuPrint = item(mnuFile, "印刷(&P)", "Ctrl+P", nullptr);
-    mnuSetPrinter = item(mnuFile, "プリンタの設定(&T)", nullptr, nullptr);
+    mnuPrint = item(mnuFile, "印刷(&P)", "Ctrl+P", [this] { printForms(false); });
+    mnuSetPrinter = item(mnuFile, "プリンタの設定(&T)", nullptr, [this] { parts_.printer.setUp(); });
+    mnuPreview = item(mnuFile, "印刷プレビュー(&V)", nullptr, [this] { printForms(true); });
     mnuFile->addSeparator();
     mnuExit = item(mnuFile, "終了(&Q)", "Ctrl+Q", [this] { quit(); });
 

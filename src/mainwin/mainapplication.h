@@ -6,6 +6,7 @@
 #include "mainwin/frmMain.h"
 #include "model/testdata.h"
 #include "platform/gui/qtdialogs.h"
+#include "platform/print/qtprinter.h"
 #include "platform/settings.h"
 
 // Everything the running application holds, each piece once: the data set, the display settings, the
@@ -25,6 +26,7 @@ private:
     PortSetting port_;
     IniSettings settings_;
     QtDialogs dialogs_;
+    QtPrinter printer_;
     CounterLink link_;
     frmMain window_;
 };

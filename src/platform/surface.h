@@ -50,6 +50,9 @@ public:
     LineStyle lineStyle() const { return lineStyle_; }
     void setLineStyle(LineStyle style) { lineStyle_ = style; }
 
+    // Height of one line of the current font, in twips.
+    virtual double lineHeight() = 0;
+
 protected:
     Surface(const QString& fontName, double fontSize);
 
@@ -57,8 +60,6 @@ protected:
     virtual void drawLine(QPointF from, QPointF to) = 0;
     virtual void drawBox(QPointF corner, QPointF opposite) = 0;
     virtual void drawText(QPointF topLeft, const QString& text) = 0;
-    // Height of one line of the current font, in twips.
-    virtual double lineHeight() = 0;
 
 private:
     double currentX_ = 0;

@@ -62,8 +62,9 @@ TEST_F(MainWindowTest, OpensWithItsCaptionLayoutAndMenus) {
                                                                  {"上書き保存(&S)", "Ctrl+S", true},
                                                                  {"名前を付けて保存(&N)", "", true},
                                                                  {"-", "", true},
-                                                                 {"印刷(&P)", "Ctrl+P", false},
-                                                                 {"プリンタの設定(&T)", "", false},
+                                                                 {"印刷(&P)", "Ctrl+P", true},
+                                                                 {"プリンタの設定(&T)", "", true},
+                                                                 {"印刷プレビュー(&V)", "", true},
                                                                  {"-", "", true},
                                                                  {"終了(&Q)", "Ctrl+Q", true}}));
     EXPECT_EQ(itemsOf(*menus[1]->menu()), (std::vector<MenuItem>{{"挿入(&I)", "Ctrl+I", true},
@@ -116,7 +117,8 @@ TEST(MainWindowSettings, FirstStartGivesTheDefaultsAndBadValuesCountAsMissing) {
     DisplaySettings display;
     PortSetting port;
     CounterLink link(std::make_unique<QtSerialLine>());
-    frmMain window({data, display, port, link, dialogs, settings});
+    ScriptedPrinter printer;
+    frmMain window({data, display, port, link, dialogs, settings, printer});
     // A stored 0 is black, a colour like any other.
     EXPECT_EQ(display.Color, (std::array<qint32, 6>{0, 0, 123, 33023, 65280, 16776960}));
     EXPECT_EQ(display.Mono, (std::array<qint32, 6>{0, 14737632, 12632256, 8421504, 4210752, 0}));
@@ -125,7 +127,7 @@ TEST(MainWindowSettings, FirstStartGivesTheDefaultsAndBadValuesCountAsMissing) {
     IniSettings empty(folder.filePath(QStringLiteral("none.ini")));
     DisplaySettings fresh;
     PortSetting freshPort;
-    frmMain first({data, fresh, freshPort, link, dialogs, empty});
+    frmMain first({data, fresh, freshPort, link, dialogs, empty, printer});
     EXPECT_EQ(fresh.Color, DisplaySettings::DefaultColor);
     EXPECT_EQ(freshPort.CommPort, 2);
 }

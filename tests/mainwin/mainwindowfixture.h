@@ -20,12 +20,14 @@
 #include "platform/serial/qtserialline.h"
 #include "platform/settings.h"
 #include "support/scripteddialogs.h"
+#include "support/scriptedprinter.h"
 
 // The main window, shown and active, over a fresh data set, scripted dialogs, an empty settings file
 // and a counter link on the system's serial line.
 class MainWindowTest : public testing::Test {
 protected:
-    MainWindowTest() : settings(settingsPath()), window({data, display, port, link, dialogs, settings}) {
+    MainWindowTest()
+        : settings(settingsPath()), window({data, display, port, link, dialogs, settings, printer}) {
         window.show();
         QApplication::setActiveWindow(&window);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -94,5 +96,6 @@ protected:
     CounterLink link{std::make_unique<QtSerialLine>()};
     ScriptedDialogs dialogs;
     IniSettings settings;
+    ScriptedPrinter printer;
     frmMain window;
 };

@@ -44,7 +44,11 @@ QCheckBox* checkBox(QVBoxLayout& frame, const char* name, const QString& caption
 }  // namespace
 
 frmGraph::frmGraph(const GraphWindowParts& parts, QWidget* parent)
-    : QMainWindow(parent), data_(parts.data), display_(parts.display), dialogs_(parts.dialogs) {
+    : QMainWindow(parent),
+      data_(parts.data),
+      display_(parts.display),
+      dialogs_(parts.dialogs),
+      printer_(parts.printer) {
     setObjectName(QStringLiteral("frmGraph"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(AppInfo::captionWithFile(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ｸﾞﾗﾌ表示"), data_.DataFileName));
@@ -120,12 +124,12 @@ void frmGraph::createButtons(QWidget& area) {
         placeControl(button(area, "cmdChangeColor", "表示調整", "グラフの塗りつぶしの色を調整します"), 5900,
                      4350, 1500, 480);
     connect(cmdChangeColor_, &QPushButton::clicked, this, &frmGraph::showColours);
-    // The print buttons start printing, which this window does not offer yet.
-    cmdPrints_ = placeControl(button(area, "cmdPrints", "印  刷", "印刷を行います"), 4300, 5100, 1500, 480);
-    cmdPrints_->setEnabled(false);
+    auto* cmdPrints =
+        placeControl(button(area, "cmdPrints", "印  刷", "印刷を行います"), 4300, 5100, 1500, 480);
+    connect(cmdPrints, &QPushButton::clicked, this, [this] { printForms(false); });
     cmdGraph_ =
         placeControl(button(area, "cmdGraph", "グラフ印刷", "GGTﾓｰﾄﾞで印刷します"), 5900, 5100, 1500, 480);
-    cmdGraph_->setEnabled(false);
+    connect(cmdGraph_, &QPushButton::clicked, this, &frmGraph::printSheets);
     auto* cmdClose =
         placeControl(button(area, "cmdClose", "閉じる", "メイン画面へ戻ります"), 7500, 5100, 1500, 480);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);

@@ -3,10 +3,15 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "platform/gui/qteventpump.h"
+#include "print/printjob.h"
+
 class DiagramPanel;
 class Dialogs;
 class EventPump;
 class PrintProgress;
+class Printer;
+class frmStatus;
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -25,6 +30,7 @@ struct GraphWindowParts {
     TestData& data;
     DisplaySettings& display;
     Dialogs& dialogs;
+    Printer& printer;
 };
 
 // The graph window: the diagram of one block at a time in a large panel, stepping through the blocks,
@@ -48,6 +54,7 @@ public:
     QMenu* mnuFile = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuSetPrinter = nullptr;
+    QAction* mnuPreview = nullptr;
     QAction* mnuClose = nullptr;
     QMenu* mnuOption = nullptr;
     QAction* mnuCopy = nullptr;
@@ -94,10 +101,16 @@ private:
     void copyPicture();
     void saveBitmap();
     void saveBoxes();
+    void printForms(bool preview);
+    void printSheets();
+    PrintJobParts jobParts();
 
     TestData& data_;
     DisplaySettings& display_;
     Dialogs& dialogs_;
+    Printer& printer_;
+    QtEventPump events_;
+    frmStatus* status_ = nullptr;
 
     DiagramPanel* picture_ = nullptr;
     QLineEdit* txtCBlock_ = nullptr;
@@ -111,7 +124,6 @@ private:
     QCheckBox* chkMarks_ = nullptr;
     QCheckBox* chkJHS_ = nullptr;
     QPushButton* cmdReDraw_ = nullptr;
-    QPushButton* cmdPrints_ = nullptr;
     QPushButton* cmdChangeColor_ = nullptr;
     QPushButton* cmdGraph_ = nullptr;
     QPointer<frmLogin> login_;

@@ -12,6 +12,7 @@
 #include "diagram/gui/diagrampanel.h"
 #include "diagram/gui/frmGraph.h"
 #include "platform/dialogs.h"
+#include "platform/printer.h"
 
 // The menus of the graph window, its right-button pop-ups, and the diagram's way to the clipboard and
 // to picture files.
@@ -23,10 +24,11 @@ void frmGraph::createMenus() {
     };
     mnuFile = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     mnuPrint = item(mnuFile, "印刷(&P)", "Ctrl+P");
+    connect(mnuPrint, &QAction::triggered, this, [this] { printForms(false); });
     mnuSetPrinter = item(mnuFile, "プリンタの設定(&T)", nullptr);
-    // Printing is not offered from this window yet.
-    mnuPrint->setEnabled(false);
-    mnuSetPrinter->setEnabled(false);
+    connect(mnuSetPrinter, &QAction::triggered, this, [this] { printer_.setUp(); });
+    mnuPreview = item(mnuFile, "印刷プレビュー(&V)", nullptr);
+    connect(mnuPreview, &QAction::triggered, this, [this] { printForms(true); });
     mnuFile->addSeparator();
     mnuClose = item(mnuFile, "閉じる(&C)", "Ctrl+Q");
     connect(mnuClose, &QAction::triggered, this, &QWidget::close);

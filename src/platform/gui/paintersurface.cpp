@@ -32,7 +32,21 @@ int deviceUnits(double value) {
     return static_cast<int>(std::lround(std::clamp(value, -1e6, 1e6)));
 }
 
+double twipsPerUnitY(const QPaintDevice& device) {
+    return twipsPerUnit(device, device.logicalDpiY());
+}
+
 }  // namespace
+
+QFont deviceFont(const QPaintDevice& device, const QString& fontName, double points) {
+    QFont font(fontName);
+    font.setPixelSize(std::max(1, deviceUnits(points * twipsPerPoint / twipsPerUnitY(device))));
+    return font;
+}
+
+double lineHeightOn(const QPaintDevice& device, const QString& fontName, double points) {
+    return QFontMetricsF(deviceFont(device, fontName, points), &device).height() * twipsPerUnitY(device);
+}
 
 PainterSurface::PainterSurface(QPainter& painter)
     : Surface(painter.font().family(),
@@ -95,8 +109,7 @@ void PainterSurface::applyFont() {
     if (metrics_ && appliedFontName_ == fontName() && appliedFontSize_ == fontSize()) return;
     appliedFontName_ = fontName();
     appliedFontSize_ = fontSize();
-    QFont font(appliedFontName_);
-    font.setPixelSize(std::max(1, deviceUnits(appliedFontSize_ * twipsPerPoint / twipsPerUnitY_)));
+    const QFont font = deviceFont(*painter_.device(), appliedFontName_, appliedFontSize_);
     painter_.setFont(font);
     metrics_.emplace(font, painter_.device());
 }

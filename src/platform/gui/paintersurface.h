@@ -5,7 +5,14 @@
 
 #include "platform/surface.h"
 
+class QPaintDevice;
 class QPainter;
+
+// The font a surface on the device uses for a face and size in points: sized in whole device units by
+// the surface's own scale.
+QFont deviceFont(const QPaintDevice& device, const QString& fontName, double points);
+// Height of one line of that font on the device, in twips.
+double lineHeightOn(const QPaintDevice& device, const QString& fontName, double points);
 
 // A Surface over an active QPainter: a widget being painted, an image or a printer page. Twips become
 // device units by the device's resolution; a widget counts 15 twips per pixel, as the window layouts do.

@@ -1,0 +1,7 @@
+#include "platform/gui/qteventpump.h"
+
+#include <QCoreApplication>
+
+void QtEventPump::processPendingEvents() {
+    QCoreApplication::processEvents();
+}

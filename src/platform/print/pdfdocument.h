@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QPdfWriter>
+
+#include "platform/print/pagedprinter.h"
+
+// A PDF document on A4 paper in memory, for printing without a printer or a dialog: the pages fill
+// the whole sheet, and the fonts are embedded as subsets.
+class PdfDocument : public PagedPrinter {
+public:
+    explicit PdfDocument(Orientation orientation);
+
+    // No dialog: the range asked for is the one printed.
+    std::optional<PageRange> choosePages(int, int, int from, int to) override { return PageRange{from, to}; }
+    void setUp() override {}
+    Orientation orientation() const override { return orientation_; }
+    // A document has no preview: its pages are made.
+    void preview(const std::function<void(Printer& pages)>& compose) override { compose(*this); }
+
+    // The document, once finished.
+    const QByteArray& bytes() const { return bytes_; }
+
+protected:
+    QPagedPaintDevice& device() override { return writer_; }
+
+private:
+    Orientation orientation_;
+    QByteArray bytes_;
+    QBuffer buffer_;
+    QPdfWriter writer_;
+};

@@ -1,0 +1,88 @@
+#include "platform/print/qtprinter.h"
+
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintEngine>
+#include <QPrintPreviewDialog>
+
+namespace {
+
+// Where Qt keeps the options it hands to CUPS with the job.
+const auto CupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+// The print dialog also tells CUPS to print only the chosen pages of the document. A job prints only
+// the chosen blocks, one page each, so CUPS must print every page it gets.
+void printEveryPage(QPrinter& printer) {
+    QPrintEngine* engine = printer.printEngine();
+    QStringList options = engine->property(CupsOptions).toStringList();
+    for (qsizetype i = 0; i + 1 < options.size();) {
+        if (options[i] == QLatin1String("page-ranges") || options[i] == QLatin1String("page-set"))
+            options.remove(i, 2);
+        else
+            i += 2;
+    }
+    engine->setProperty(CupsOptions, options);
+}
+
+Orientation orientationOf(const QPrinter& printer) {
+    return printer.pageLayout().orientation() == QPageLayout::Landscape ? Orientation::Landscape
+                                                                        : Orientation::Portrait;
+}
+
+// The pages of a preview: they go to the printer the preview dialog paints on.
+class PreviewPages : public PagedPrinter {
+public:
+    explicit PreviewPages(QPrinter& printer) : printer_(printer) {}
+
+    std::optional<PageRange> choosePages(int, int, int from, int to) override { return PageRange{from, to}; }
+    void setUp() override {}
+    Orientation orientation() const override { return orientationOf(printer_); }
+    void preview(const std::function<void(Printer& pages)>& compose) override { compose(*this); }
+
+protected:
+    QPagedPaintDevice& device() override { return printer_; }
+
+private:
+    QPrinter& printer_;
+};
+
+}  // namespace
+
+QtPrinter::QtPrinter() : printer_(QPrinter::HighResolution) {
+    printer_.setPageOrientation(QPageLayout::Portrait);
+}
+
+std::optional<PageRange> QtPrinter::choosePages(int min, int max, int from, int to) {
+    printer_.setPrintRange(QPrinter::AllPages);
+    QPrintDialog dialog(&printer_, dialogParent_);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setMinMax(min, max);
+    dialog.setFromTo(from, to);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const bool ranged = printer_.printRange() == QPrinter::PageRange;
+    const PageRange chosen = ranged ? PageRange{printer_.fromPage(), printer_.toPage()} : PageRange{from, to};
+    printer_.setPrintRange(QPrinter::AllPages);
+    printEveryPage(printer_);
+    return chosen;
+}
+
+void QtPrinter::setUp() {
+    QPageSetupDialog dialog(&printer_, dialogParent_);
+    dialog.exec();
+}
+
+Orientation QtPrinter::orientation() const {
+    return orientationOf(printer_);
+}
+
+void QtPrinter::preview(const std::function<void(Printer& pages)>& compose) {
+    QPrintPreviewDialog dialog(&printer_, dialogParent_);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&compose](QPrinter* target) {
+        PreviewPages pages(*target);
+        compose(pages);
+    });
+    dialog.exec();
+}
