@@ -6,6 +6,7 @@ int receiveJob(const QStringList& arguments);
 int convertJob(const QStringList& arguments);
 int importJob(const QStringList& arguments);
 int readJob(const QStringList& arguments);
+int pdfJob(const QStringList& arguments);
 
 const std::vector<Subcommand>& subcommands() {
     static const std::vector<Subcommand> all{
@@ -18,6 +19,8 @@ const std::vector<Subcommand>& subcommands() {
         {"import", "import TXT OUT", "read the records of TXT, correct them and save them to OUT", importJob},
         {"read", "read --port DEVICE [--erase] OUT",
          "the whole read of the counter (--erase: erasing it) saved to OUT", readJob},
+        {"pdf", "pdf [--sheet] [--from N] [--to M] [--color|--mono] [--fill 5|3|2] [--jhs] FILE OUT.pdf",
+         "write the test forms (--sheet: the diagram sheets) of FILE's blocks N..M to OUT.pdf", pdfJob},
     };
     return all;
 }

@@ -45,7 +45,7 @@ QFont deviceFont(const QPaintDevice& device, const QString& fontName, double poi
 }
 
 double lineHeightOn(const QPaintDevice& device, const QString& fontName, double points) {
-    return QFontMetricsF(deviceFont(device, fontName, points), &device).height() * twipsPerUnitY(device);
+    return deviceFont(device, fontName, points).pixelSize() * twipsPerUnitY(device);
 }
 
 PainterSurface::PainterSurface(QPainter& painter)
@@ -86,8 +86,7 @@ void PainterSurface::drawText(QPointF topLeft, const QString& text) {
 }
 
 double PainterSurface::lineHeight() {
-    applyFont();
-    return metrics_->height() * twipsPerUnitY_;
+    return lineHeightOn(*painter_.device(), fontName(), fontSize());
 }
 
 QPoint PainterSurface::toDevice(QPointF twips) const {

@@ -11,7 +11,8 @@ class QPainter;
 // The font a surface on the device uses for a face and size in points: sized in whole device units by
 // the surface's own scale.
 QFont deviceFont(const QPaintDevice& device, const QString& fontName, double points);
-// Height of one line of that font on the device, in twips.
+// Height of one line of that font on the device, in twips: one em, as the printer fonts the page layouts
+// were made for advance their lines (the installed faces add more space between lines).
 double lineHeightOn(const QPaintDevice& device, const QString& fontName, double points);
 
 // A Surface over an active QPainter: a widget being painted, an image or a printer page. Twips become
