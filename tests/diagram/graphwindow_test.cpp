@@ -281,6 +281,43 @@ TEST_F(GraphWindowTest, ClosingKeepsTheSevenBoxesForTheNextOpening) {
     EXPECT_FALSE(fill());
 }
 
+TEST_F(GraphWindowTest, PrintsFormsWithTheFillItsSwitchesChooseAndSheetsInGGTMode) {
+    const auto textsOf = [](const RecordedPage& page) {
+        QStringList texts;
+        for (const DrawnOp& text : page.texts()) texts << text.text;
+        return texts;
+    };
+    // Outside GGT mode: the plain form, from the shown block on.
+    data.CurBlock = 3;
+    click("cmdPrints");
+    ASSERT_EQ(printer.pages.size(), 2u);
+    EXPECT_TRUE(printer.pages[0].boxes().empty());
+    EXPECT_FALSE(textsOf(printer.pages[0]).contains(QStringLiteral("JHS 604")));
+    EXPECT_EQ(data.CurBlock, 3);
+
+    // In GGT mode the boxes as they are now decide: grey fill, JHS header.
+    display.GGTMode = -1;
+    reopen();
+    box("chkMono")->click();
+    box("chkJHS")->click();
+    printer.pages.clear();
+    graph->mnuPrint->trigger();
+    ASSERT_EQ(printer.pages.size(), 2u);
+    EXPECT_TRUE(textsOf(printer.pages[0]).contains(QStringLiteral("JHS 604")));
+    ASSERT_FALSE(printer.pages[0].boxes().empty());
+    EXPECT_EQ(printer.pages[0].boxes().front().color, display.Mono[4]);  // block 3 starts with 2.5 cm
+
+    graph->mnuPreview->trigger();
+    EXPECT_EQ(printer.previews, 1);
+    EXPECT_EQ(printer.pages.size(), 4u);
+
+    printer.pages.clear();
+    printer.chosenOrientation = Orientation::Landscape;
+    click("cmdGraph");
+    ASSERT_EQ(printer.pages.size(), 2u);  // blocks 3 and 4: the first sheet and the left slot of the next
+    EXPECT_TRUE(textsOf(printer.pages[0]).contains(QStringLiteral("グラフの凡例")));
+}
+
 TEST_F(GraphWindowTest, CopiesAndSavesThePanelsPicture) {
     // Ctrl+C copies the diagram, also from the block-number box.
     QGuiApplication::clipboard()->clear();

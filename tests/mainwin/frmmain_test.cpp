@@ -250,6 +250,20 @@ TEST_F(MainWindowTest, ListingShowsEveryBlockInItsColumnAndBringsTheMainWindowBa
     EXPECT_TRUE(window.isVisible());
 }
 
+TEST_F(MainWindowTest, PrintsTheFormsWithTheFieldsOnScreen) {
+    setReadings(1, {1.0f, 2.0f});
+    setReadings(2, {1.5f});
+    showFirstBlock();
+    child<QLineEdit>("Text調査名")->setText(QStringLiteral("堤防"));
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    ASSERT_EQ(printer.pages.size(), 2u);
+    bool named = false;
+    for (const DrawnOp& text : printer.pages[0].texts()) named |= text.text == QStringLiteral("堤防");
+    EXPECT_TRUE(named);
+    EXPECT_EQ(data.CurBlock, 1);
+    EXPECT_EQ(printer.finishes, 1);
+}
+
 TEST_F(MainWindowTest, GraphWindowStandsInForTheMainWindowUntilItCloses) {
     dialogs.expect(QStringLiteral("データが読込まれていません。"));
     window.mnuGraph->trigger();
