@@ -1,5 +1,7 @@
 #include "platform/gui/qtdialogs.h"
 
+#include <QApplication>
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -83,14 +85,24 @@ QString defaultSuffixOf(const FileFilter& filter) {
 }  // namespace
 
 std::optional<QString> QtDialogs::openFileName(const FileFilter& filter) {
-    QFileDialog dialog(parent_, QStringLiteral("ファイルを開く"));
+    QFileDialog dialog(owner(), QStringLiteral("ファイルを開く"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return chosenFile(dialog, {filter});
 }
 
+QWidget* dialogOwner(QWidget* preferred) {
+    if (preferred && preferred->isVisible()) return preferred;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return preferred;
+}
+
+QWidget* QtDialogs::owner() const {
+    return dialogOwner(parent_);
+}
+
 std::optional<QString> QtDialogs::saveFileName(const std::vector<FileFilter>& filters) {
-    QFileDialog dialog(parent_, QStringLiteral("名前を付けて保存"));
+    QFileDialog dialog(owner(), QStringLiteral("名前を付けて保存"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -105,7 +117,7 @@ std::optional<QString> QtDialogs::saveFileName(const std::vector<FileFilter>& fi
 }
 
 std::optional<qint32> QtDialogs::chooseColor() {
-    const QColor colour = QColorDialog::getColor(Qt::white, parent_);
+    const QColor colour = QColorDialog::getColor(Qt::white, owner());
     if (!colour.isValid()) return std::nullopt;
     return colour.red() | colour.green() << 8 | colour.blue() << 16;
 }
@@ -116,7 +128,7 @@ Answer QtDialogs::message(const QString& text, Buttons buttons, const QString& t
 
 Answer QtDialogs::detailedMessage(const QString& text, const QString& detail, Buttons buttons,
                                   const QString& title, Icon icon) {
-    QMessageBox box(parent_);
+    QMessageBox box(owner());
     box.setWindowTitle(effectiveTitle(title));
     box.setText(text);
     box.setInformativeText(detail);

@@ -5,6 +5,10 @@
 
 #include "platform/dialogs.h"
 
+// The window a dialog belongs to: the preferred one, or the active window while that one is hidden (the
+// main window hides while the graph window or the listing stands in for it).
+QWidget* dialogOwner(QWidget* preferred);
+
 // Message boxes and file dialogs as Qt dialogs with Japanese captions, modal over the given window.
 class QtDialogs : public Dialogs {
 public:
@@ -23,5 +27,7 @@ public:
                            const QString& title = {}, Icon icon = Icon::ForButtons) override;
 
 private:
+    QWidget* owner() const;
+
     QPointer<QWidget> parent_;
 };

@@ -5,6 +5,8 @@
 #include <QPrintEngine>
 #include <QPrintPreviewDialog>
 
+#include "platform/gui/qtdialogs.h"
+
 namespace {
 
 // Where Qt keeps the options it hands to CUPS with the job.
@@ -54,7 +56,7 @@ QtPrinter::QtPrinter() : printer_(QPrinter::HighResolution) {
 
 std::optional<PageRange> QtPrinter::choosePages(int min, int max, int from, int to) {
     printer_.setPrintRange(QPrinter::AllPages);
-    QPrintDialog dialog(&printer_, dialogParent_);
+    QPrintDialog dialog(&printer_, dialogOwner(dialogParent_));
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
@@ -70,7 +72,7 @@ std::optional<PageRange> QtPrinter::choosePages(int min, int max, int from, int 
 }
 
 void QtPrinter::setUp() {
-    QPageSetupDialog dialog(&printer_, dialogParent_);
+    QPageSetupDialog dialog(&printer_, dialogOwner(dialogParent_));
     dialog.exec();
 }
 
@@ -79,7 +81,7 @@ Orientation QtPrinter::orientation() const {
 }
 
 void QtPrinter::preview(const std::function<void(Printer& pages)>& compose) {
-    QPrintPreviewDialog dialog(&printer_, dialogParent_);
+    QPrintPreviewDialog dialog(&printer_, dialogOwner(dialogParent_));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&compose](QPrinter* target) {
         PreviewPages pages(*target);
         compose(pages);
