@@ -25,6 +25,7 @@ struct PdfArguments {
     std::optional<int> from, to;
     std::optional<int> MonoCol;  // 1 --color, 0 --mono
     FillGrouping grouping = FillGrouping::FiveColors;
+    bool fillGiven = false;
     bool jhs = false;
     QString in, out;
 };
@@ -44,7 +45,9 @@ std::optional<PdfArguments> parse(const QStringList& arguments) {
         if (argument == QLatin1String("--sheet")) {
             parsed.sheet = true;
         } else if (argument == QLatin1String("--color") || argument == QLatin1String("--mono")) {
-            parsed.MonoCol = argument == QLatin1String("--color") ? 1 : 0;
+            const int MonoCol = argument == QLatin1String("--color") ? 1 : 0;
+            if (parsed.MonoCol && *parsed.MonoCol != MonoCol) return std::nullopt;  // both asked for
+            parsed.MonoCol = MonoCol;
         } else if (argument == QLatin1String("--jhs")) {
             parsed.jhs = true;
         } else if ((argument == QLatin1String("--from") || argument == QLatin1String("--to")) && hasValue) {
@@ -52,6 +55,7 @@ std::optional<PdfArguments> parse(const QStringList& arguments) {
             if (!block) return std::nullopt;
             (argument == QLatin1String("--from") ? parsed.from : parsed.to) = block;
         } else if (argument == QLatin1String("--fill") && hasValue) {
+            parsed.fillGiven = true;
             const QString colours = arguments[++i];
             if (colours == QLatin1String("5"))
                 parsed.grouping = FillGrouping::FiveColors;
@@ -68,6 +72,8 @@ std::optional<PdfArguments> parse(const QStringList& arguments) {
         }
     }
     if (files.size() != 2) return std::nullopt;
+    // The JHS header is a test form's; a grouping fills nothing without a colour set on the forms.
+    if (parsed.sheet ? parsed.jhs : parsed.fillGiven && !parsed.MonoCol) return std::nullopt;
     parsed.in = files[0];
     parsed.out = files[1];
     return parsed;
@@ -135,6 +141,8 @@ int pdfJob(const QStringList& arguments) {
                             .arg(data.BlockCount));
         return 1;
     }
+    // The first block printed is the one shown: the diagram sheet's title block carries its texts.
+    data.CurBlock = static_cast<qint16>(range.from);
 
     // Drawing text needs the window system's font support, not a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr qint32 LegendOutline = 8421504;  // grey
+constexpr qint32 LegendOutline = 8;  // RGB(8, 0, 0): all but black
 
 // The legend texts of a grouping: its own boundaries for three colours, the classes' otherwise.
 QString legendText(FillGrouping grouping, int entry) {

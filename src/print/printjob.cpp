@@ -151,6 +151,8 @@ void PreviewTestForms(const PrintJobParts& parts, Dialogs& dialogs, const std::f
     if (refusedOrientation(parts.printer, Orientation::Landscape, dialogs)) return;
     const PageRange range{data.CurBlock, data.BlockCount};
     parts.printer.preview([&](Printer& pages) {
+        // Turned to landscape in the preview, the job would print nothing.
+        if (pages.orientation() == Orientation::Landscape) return;
         QuietStatus quiet;
         const PrintJobParts preview{data,  parts.display, pages,
                                     quiet, parts.events,  [](const QString&, const QString&) {}};

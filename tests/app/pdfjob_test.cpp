@@ -115,6 +115,12 @@ TEST_F(PdfJobTest, DiagramSheetsThreeDiagramsEachOnA4Landscape) {
     // The full-width tilde comes back as the wave dash its glyph also stands for.
     EXPECT_TRUE(first.contains(QRegularExpression(QStringLiteral("4\\.0 [～〜]"))));
     image(out("sheets.pdf"), "diagram-sheet-page");
+
+    // The title block carries the texts of the first block printed: block 5's name is too long.
+    const ToolRun last = pdf(
+        {QStringLiteral("--sheet"), QStringLiteral("--from"), QStringLiteral("5"), input, out("last.pdf")});
+    EXPECT_EQ(last.exitCode, 0);
+    EXPECT_TRUE(last.err.contains(QStringLiteral("調査名称が印刷可能文字数を越えました。")));
 }
 
 TEST_F(PdfJobTest, FailuresLeaveTheOutputAsItWas) {
@@ -134,6 +140,8 @@ TEST_F(PdfJobTest, FailuresLeaveTheOutputAsItWas) {
         {{out("notdata.txt"), out("kept.pdf")}, 2},
         {{QStringLiteral("--from"), QStringLiteral("6"), input, out("kept.pdf")}, 1},
         {{QStringLiteral("--fill"), QStringLiteral("4"), input, out("kept.pdf")}, 1},
+        {{QStringLiteral("--color"), QStringLiteral("--mono"), input, out("kept.pdf")}, 1},
+        {{QStringLiteral("--sheet"), QStringLiteral("--jhs"), input, out("kept.pdf")}, 1},
         {{input, out("kept.pdf/x.pdf")}, 1},
     };
     for (const Case& c : cases) {

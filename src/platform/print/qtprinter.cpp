@@ -50,8 +50,11 @@ private:
 
 }  // namespace
 
+// Without margins of its own, a PDF file holds the page as the pdf job writes it; a printer keeps at
+// least the margins it cannot print in.
 QtPrinter::QtPrinter() : printer_(QPrinter::HighResolution) {
     printer_.setPageOrientation(QPageLayout::Portrait);
+    printer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
 std::optional<PageRange> QtPrinter::choosePages(int min, int max, int from, int to) {

@@ -57,15 +57,23 @@ void frmStatus::setProgress(int value) {
 void frmStatus::dismiss() {
     job_ = nullptr;
     hide();
+    setEnabled(true);
 }
 
-// キャンセル, Escape and the window's close control all cancel the job.
+// キャンセル, Escape and the window's close control all cancel the job. The window stays up, without
+// input, until the job has stopped (within the page in progress), so that no other window takes input
+// while the job still runs.
 void frmStatus::reject() {
-    if (job_) job_->PrintCancel = 1;
-    dismiss();
+    if (!job_) return dismiss();
+    job_->PrintCancel = 1;
+    setEnabled(false);
 }
 
 void frmStatus::closeEvent(QCloseEvent* event) {
+    const bool running = job_ != nullptr;
     reject();
-    event->accept();
+    if (running)
+        event->ignore();
+    else
+        event->accept();
 }
