@@ -5,6 +5,7 @@
 
 #include "app/counterjobsteps.h"
 #include "app/jobmessages.h"
+#include "appicon/appicon.h"
 #include "counter/portsetting.h"
 #include "mainwin/mainapplication.h"
 #include "platform/appinfo.h"
@@ -37,6 +38,8 @@ int startGui(int argc, char* argv[], const GuiOptions& options) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(AppInfo::title());
+    QApplication::setDesktopFileName(AppInfo::desktopId());
+    QApplication::setWindowIcon(applicationIcon());
     installApplicationFonts();
     installJapaneseQtTexts();
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "mainwin/appicon.h"
+#include "appicon/appicon.h"
 #include "platform/appinfo.h"
 #include "platform/gui/windowplacement.h"
 

@@ -1,6 +1,6 @@
 #include "mainwin/mainapplication.h"
 
-#include "mainwin/appicon.h"
+#include "appicon/appicon.h"
 #include "platform/serial/qtserialline.h"
 
 MainApplication::MainApplication()

@@ -19,6 +19,11 @@ inline QString captionWithFile(const QString& caption, const QString& file) {
     return file.isEmpty() ? caption : caption + QStringLiteral(" [") + file + QLatin1Char(']');
 }
 
+// The name the desktop knows the application by: its menu entry (the .desktop file) and icon.
+inline QString desktopId() {
+    return QStringLiteral("org.terrako.diagraph");
+}
+
 // Name of the executable, used in command-line messages.
 inline QString programName() {
     return QStringLiteral("terrako-diagraph");

@@ -1,0 +1,87 @@
+#include "appicon/appicon.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygonF>
+#include <vector>
+
+namespace {
+
+// The drawing on a 32 × 32 grid.
+struct Box {
+    double x, y, width, height;
+    const char* colour;
+};
+constexpr Box Boxes[] = {
+    {0, 0, 32, 13, "#DCEBF7"},    // sky
+    {0, 13, 32, 6, "#A9743F"},    // topsoil
+    {0, 19, 32, 6, "#8B5A2B"},    // subsoil
+    {0, 25, 32, 7, "#6B4423"},    // deep layer
+    {14.5, 2, 3, 28, "#5A5A5A"},  // rod
+    {10, 5, 12, 6, "#2F3E4E"},    // weight
+};
+constexpr QPointF StepLine[] = {{21, 14},   {27, 14},   {27, 18},   {24, 18},  {24, 23},
+                                {29.5, 23}, {29.5, 27}, {25.5, 27}, {25.5, 31}};
+constexpr double StepWidth = 1.5;
+constexpr const char* StepColour = "#D03020";
+constexpr const char* FrameColour = "#1E1E1E";
+
+}  // namespace
+
+void paintApplicationIcon(QPainter& painter, int size) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, size > 32);
+    painter.scale(size / 32.0, size / 32.0);
+    painter.setPen(Qt::NoPen);
+    for (const Box& box : Boxes)
+        painter.fillRect(QRectF(box.x, box.y, box.width, box.height), QColor(box.colour));
+    painter.setPen(QPen(QColor(StepColour), StepWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.drawPolyline(StepLine, static_cast<int>(std::size(StepLine)));
+    painter.setPen(QPen(QColor(FrameColour), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(0.5, 0.5, 31, 31));
+    painter.restore();
+}
+
+QByteArray applicationIconSvg() {
+    QByteArray svg =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 32\">\n";
+    for (const Box& box : Boxes)
+        svg += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>\n")
+                   .arg(box.x)
+                   .arg(box.y)
+                   .arg(box.width)
+                   .arg(box.height)
+                   .arg(QLatin1String(box.colour))
+                   .toUtf8();
+    QStringList points;
+    for (const QPointF& point : StepLine) points << QStringLiteral("%1,%2").arg(point.x()).arg(point.y());
+    svg += QStringLiteral(
+               "  <polyline points=\"%1\" fill=\"none\" stroke=\"%2\" stroke-width=\"%3\" "
+               "stroke-linejoin=\"miter\"/>\n")
+               .arg(points.join(QLatin1Char(' ')), QLatin1String(StepColour))
+               .arg(StepWidth)
+               .toUtf8();
+    svg += QStringLiteral(
+               "  <rect x=\"0.5\" y=\"0.5\" width=\"31\" height=\"31\" fill=\"none\" stroke=\"%1\"/>\n")
+               .arg(QLatin1String(FrameColour))
+               .toUtf8();
+    svg += "</svg>\n";
+    return svg;
+}
+
+QIcon applicationIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        paintApplicationIcon(painter, size);
+        painter.end();
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
