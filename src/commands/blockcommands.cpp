@@ -359,6 +359,8 @@ void BlockCommands::ClearAllBlocks() {
 void BlockCommands::NewData() {
     entry_.settle();
     if (!mayDiscardData()) return;
+    const ChangeNotifier::Batch batch(data_.changed);
+    ++data_.Generation;
     emptyDataSet();
     showEmptySurvey();
 }

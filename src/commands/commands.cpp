@@ -6,5 +6,6 @@ Commands::Commands(TestData& data, Dialogs& dialogs, const CommandViews& views, 
       blocks(data, views.grid, views.survey, entry, dialogs),
       files(data, dialogs, blocks, entry, views.survey),
       counterImport(data, dialogs, blocks, files),
-      counterRead({data, dialogs, views.survey, views.counterRead, entry, blocks, files, counterImport, link,
-                   port}) {}
+      counterRead(
+          {data, dialogs, views.survey, views.counterRead, entry, blocks, files, counterImport, link, port}),
+      history(data, entry, blocks) {}

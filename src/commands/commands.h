@@ -3,6 +3,7 @@
 #include "commands/blockcommands.h"
 #include "commands/counterimport.h"
 #include "commands/counterread.h"
+#include "commands/edithistory.h"
 #include "commands/filecommands.h"
 #include "commands/readingentry.h"
 
@@ -35,4 +36,5 @@ struct Commands {
     FileCommands files;
     CounterImport counterImport;
     CounterRead counterRead;
+    EditHistory history;
 };

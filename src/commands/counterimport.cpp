@@ -23,10 +23,11 @@ bool CounterImport::importCounterText(const InheritedSurvey& survey, const QStri
             // of before are gone either way.
             TestData records;
             const CounterTextRead read = ReadCounterText(*source, survey, records);
-            blocks_.ClearAllData();
             if (!read.failure) {
                 {
+                    // One change of the data set, and one step to undo.
                     const ChangeNotifier::Batch batch(data_.changed);
+                    blocks_.ClearAllData();
                     takeBlocks(records);
                     files_.correctReadings();
                     data_.CurBlock = 1;
@@ -38,6 +39,7 @@ bool CounterImport::importCounterText(const InheritedSurvey& survey, const QStri
                                      Icon::Warning);
                 return true;
             }
+            blocks_.ClearAllData();
             reason = read.failure->text;
         }
         dialogs_.detailedMessage(QStringLiteral("[k40read.tmp] ﾌｧｲﾙの場所を指定して下さい。"), reason,
@@ -48,15 +50,18 @@ bool CounterImport::importCounterText(const InheritedSurvey& survey, const QStri
     }
 }
 
-// The data file, its layout and the drop capacity stay as they are.
+// The data file, its layout, the drop capacity and the edit history stay as they are: the import is
+// one step of that history.
 void CounterImport::takeBlocks(const TestData& records) {
     const QString file = data_.DataFileName;
     const qint16 maxDrops = data_.MaxDrops;
     const qint16 layout = data_.ExtFormat;
+    const quint64 generation = data_.Generation;
     data_ = records;
     data_.DataFileName = file;
     data_.MaxDrops = maxDrops;
     data_.ExtFormat = layout;
+    data_.Generation = generation;
 }
 
 std::optional<QString> CounterImport::textOf(const QString& chosen, const QString& textPath) {

@@ -34,6 +34,7 @@ bool FileCommands::openFile(const QString& path) {
         const ChangeNotifier::Batch batch(data_.changed);
         result = ReadDataFile(path, data_);
         if (!result.failure) {
+            ++data_.Generation;
             data_.DataFileName = path;
             data_.Modified = false;
             entry_.forgetEdit();

@@ -20,6 +20,7 @@
 #include "mainwin/frmAbout.h"
 #include "mainwin/frmDataGrid.h"
 #include "mainwin/surveykeys.h"
+#include "mainwin/undosteps.h"
 #include "model/testdata.h"
 #include "platform/dialogs.h"
 #include "platform/gui/windowplacement.h"
@@ -91,6 +92,7 @@ frmMain::frmMain(const MainWindowParts& parts, QWidget* parent)
     picture_ = placeControl(new DiagramPanel(data_, area), 5460, 50, 3950, 5964);
     connect(grid_, &DropGrid::menuRequested, this, [this](const QPoint& at) { mnuEdit->popup(at); });
     dataChanged_ = data_.changed.subscribe([this] { setWindowModified(data_.Modified); });
+    undo_ = new UndoSteps(commands_, this);
     createMenus();
     surveyKeys_ = new SurveyKeys(
         {surveyName_, testerName_, testPlace_, dropHeight_, pointNo_, year_, month_, day_}, *grid_, dialogs_,
@@ -102,6 +104,7 @@ frmMain::frmMain(const MainWindowParts& parts, QWidget* parent)
 // is destroyed.
 frmMain::~frmMain() {
     grid_->setEntry(nullptr);
+    delete undo_;  // it leaves the commands, which go before the child objects
     delete listing_;
     delete graph_;
 }

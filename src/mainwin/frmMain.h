@@ -24,6 +24,7 @@ class QMenu;
 class QPushButton;
 class Settings;
 class SurveyKeys;
+class UndoSteps;
 struct DisplaySettings;
 struct PortSetting;
 struct TestData;
@@ -77,6 +78,8 @@ public:
     QAction* mnuSetPrinter = nullptr;
     QAction* mnuPreview = nullptr;
     QAction* mnuExit = nullptr;
+    QAction* mnuUndo = nullptr;
+    QAction* mnuRedo = nullptr;
     QAction* mnuInsert = nullptr;
     QAction* mnuDelete = nullptr;
     QAction* mnuReCal = nullptr;
@@ -129,6 +132,7 @@ private:
     QPushButton* dataEx_;
     Commands commands_;
     SurveyKeys* surveyKeys_;
+    UndoSteps* undo_;
     K40DevSubForm* transferProgress_ = nullptr;
     ChangeNotifier::Subscription dataChanged_;
     bool quitting_ = false;  // the quit question was answered: close without asking again

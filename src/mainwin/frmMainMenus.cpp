@@ -3,6 +3,7 @@
 
 #include "counter/gui/frmTRSet.h"
 #include "mainwin/frmMain.h"
+#include "mainwin/undosteps.h"
 #include "platform/printer.h"
 
 // The menu bar of the main window. Items whose commands live in windows not opened from here yet stay
@@ -36,6 +37,15 @@ void frmMain::createMenus() {
     mnuExit = item(mnuFile, "終了(&Q)", "Ctrl+Q", [this] { quit(); });
 
     mnuEdit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    mnuUndo = item(mnuEdit, "元に戻す(&U)", "Ctrl+Z", [this] { undo_->undo(); });
+    mnuRedo = item(mnuEdit, "やり直し(&Y)", "Ctrl+Shift+Z", [this] { undo_->redo(); });
+    mnuRedo->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    mnuUndo->setEnabled(false);
+    mnuRedo->setEnabled(false);
+    connect(&undo_->stack(), &QUndoStack::canUndoChanged, mnuUndo, &QAction::setEnabled);
+    connect(&undo_->stack(), &QUndoStack::canRedoChanged, mnuRedo, &QAction::setEnabled);
+    mnuEdit->addSeparator();
     mnuInsert = item(mnuEdit, "挿入(&I)", "Ctrl+I", [&blocks] { blocks.InsertDrop(); });
     mnuDelete = item(mnuEdit, "削除(&D)", "Ctrl+D", [&blocks] { blocks.DeleteDrop(); });
     mnuReCal = item(mnuEdit, "再計算(&R)", nullptr, [&blocks] { blocks.Recalculate(); });

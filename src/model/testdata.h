@@ -25,6 +25,8 @@ struct TestData {
     qint16 ExtFormat = 0;   // 1: save in the extended file layout
     QString DataFileName;
     bool Modified = false;  // changed since it was opened, saved or made new
+    // Counts the times the data set was replaced by a file or made new: the undo history starts afresh.
+    quint64 Generation = 0;
 
     PerBlock<qint16> DropCount{};
     PerBlock<qint16> BlockNo{};
@@ -42,6 +44,14 @@ struct TestData {
 
     // The penetration of a drop: how far the rod went down with it.
     float penetration(int block, int drop) const { return Measure[block][drop] - Measure[block][drop - 1]; }
+
+    // The same readings: the same block count, and in each block in use the same drops (slots beyond
+    // them do not count).
+    bool sameReadings(const TestData& other) const;
+    // Turns the blocks to `side` of a change whose other side is `other`: the readings and counts as on
+    // that side, survey texts and block numbers only where the change touched them, so that texts
+    // typed since stay. The block shown, the data file, its layout and the drop capacity stay.
+    void turnTo(const TestData& side, const TestData& other);
 
     // Empties blocks 1..BlockCount (survey texts, number, readings, drop count) and makes block 1 current.
     // BlockCount, MaxDrops, ExtFormat and DataFileName stay.

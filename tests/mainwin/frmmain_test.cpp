@@ -67,7 +67,10 @@ TEST_F(MainWindowTest, OpensWithItsCaptionLayoutAndMenus) {
                                                                  {"印刷プレビュー(&V)", "", true},
                                                                  {"-", "", true},
                                                                  {"終了(&Q)", "Ctrl+Q", true}}));
-    EXPECT_EQ(itemsOf(*menus[1]->menu()), (std::vector<MenuItem>{{"挿入(&I)", "Ctrl+I", true},
+    EXPECT_EQ(itemsOf(*menus[1]->menu()), (std::vector<MenuItem>{{"元に戻す(&U)", "Ctrl+Z", false},
+                                                                 {"やり直し(&Y)", "Ctrl+Shift+Z", false},
+                                                                 {"-", "", true},
+                                                                 {"挿入(&I)", "Ctrl+I", true},
                                                                  {"削除(&D)", "Ctrl+D", true},
                                                                  {"再計算(&R)", "", true},
                                                                  {"データクリア(全block)", "", true},
