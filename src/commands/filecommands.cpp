@@ -1,5 +1,7 @@
 #include "commands/filecommands.h"
 
+#include <QFileInfo>
+
 #include "commands/blockcommands.h"
 #include "commands/readingentry.h"
 #include "commands/surveyview.h"
@@ -25,6 +27,17 @@ void FileCommands::open() {
     if (!blocks_.mayDiscardData()) return;
     const std::optional<QString> path = dialogs_.openFileName(DataFiles);
     if (path && !path->isEmpty()) openFile(*path);
+}
+
+bool FileCommands::openChosen(const QString& path) {
+    entry_.settle();
+    if (!QFileInfo(path).isFile()) {
+        dialogs_.message(QStringLiteral("ファイル%1が見つかりません。").arg(path), Buttons::Ok, QString(),
+                         Icon::Warning);
+        return false;
+    }
+    if (blocks_.mayDiscardData()) openFile(path);
+    return true;
 }
 
 bool FileCommands::openFile(const QString& path) {

@@ -18,6 +18,10 @@ public:
     // 開く (mnuOpen): after asking whether the shown data may be discarded, opens a data file chosen
     // in a dialog.
     void open();
+    // A file chosen outside the file dialog (from the recent files, dropped on the window): asks as
+    // 開く does before the data in memory is replaced. False when the file is not there any more,
+    // which the user is told.
+    bool openChosen(const QString& path);
     // 上書き保存 (mnuSave): saves to the current data file after asking, or asks for a name when there
     // is none.
     void save();

@@ -73,7 +73,8 @@ frmMain::frmMain(const MainWindowParts& parts, QWidget* parent)
       data_(parts.data),
       dialogs_(parts.dialogs),
       grid_(new DropGrid(nullptr)),
-      commands_(parts.data, parts.dialogs, {*grid_, *this, *this}, parts.link, parts.port) {
+      commands_(parts.data, parts.dialogs, {*grid_, *this, *this}, parts.link, parts.port),
+      recent_(parts.settings) {
     setObjectName(QStringLiteral("frmMain"));
     setCaption(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ・ﾒｲﾝﾌﾚｰﾑ"));
     placeWindowFrame(*this, 0, 0, 9696, 6900);
@@ -91,7 +92,15 @@ frmMain::frmMain(const MainWindowParts& parts, QWidget* parent)
     grid_->setEntry(&commands_.entry);
     picture_ = placeControl(new DiagramPanel(data_, area), 5460, 50, 3950, 5964);
     connect(grid_, &DropGrid::menuRequested, this, [this](const QPoint& at) { mnuEdit->popup(at); });
-    dataChanged_ = data_.changed.subscribe([this] { setWindowModified(data_.Modified); });
+    dataChanged_ = data_.changed.subscribe([this] {
+        setWindowModified(data_.Modified);
+        // A file opened or saved under a new name goes to the top of the recent files.
+        if (!data_.DataFileName.isEmpty() && data_.DataFileName != lastFile_) {
+            lastFile_ = data_.DataFileName;
+            recent_.add(lastFile_);
+        }
+    });
+    setAcceptDrops(true);
     undo_ = new UndoSteps(commands_, this);
     createMenus();
     surveyKeys_ = new SurveyKeys(

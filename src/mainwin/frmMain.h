@@ -6,6 +6,7 @@
 
 #include "commands/commands.h"
 #include "commands/counterreadview.h"
+#include "commands/recentfiles.h"
 #include "commands/surveyview.h"
 #include "model/changenotifier.h"
 #include "platform/gui/qteventpump.h"
@@ -92,11 +93,14 @@ public:
     QAction* mnuTRSet = nullptr;
     QAction* mnuAbout = nullptr;
     QMenu* mnuFile = nullptr;
+    QMenu* mnuRecent = nullptr;
     QMenu* mnuEdit = nullptr;
     QMenu* mnuView = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -114,6 +118,8 @@ private:
     void freeAreaReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                           const QPoint& globalPosition);
     void saveSettings();
+    void fillRecentMenu();
+    void openRecent(const QString& path);
 
     MainWindowParts parts_;
     TestData& data_;
@@ -135,6 +141,8 @@ private:
     UndoSteps* undo_;
     K40DevSubForm* transferProgress_ = nullptr;
     ChangeNotifier::Subscription dataChanged_;
+    RecentFiles recent_;
+    QString lastFile_;       // the data file last put on the recent list
     bool quitting_ = false;  // the quit question was answered: close without asking again
     QPointer<QWidget> listing_;
     QPointer<QWidget> graph_;

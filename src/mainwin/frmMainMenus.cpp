@@ -24,6 +24,8 @@ void frmMain::createMenus() {
     FileCommands& files = commands_.files;
     mnuNew = item(mnuFile, "新規作成(&N)", "Ctrl+N", [&blocks] { blocks.NewData(); });
     mnuOpen = item(mnuFile, "開く(&O)", "Ctrl+O", [&files] { files.open(); });
+    mnuRecent = mnuFile->addMenu(QStringLiteral("最近使ったファイル"));
+    connect(mnuRecent, &QMenu::aboutToShow, this, &frmMain::fillRecentMenu);
     mnuFile->addSeparator();
     mnuFileCheck = item(mnuFile, "データ補正", nullptr, [&files] { files.correctReadings(); });
     mnuFile->addSeparator();
