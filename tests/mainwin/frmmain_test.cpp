@@ -56,6 +56,7 @@ TEST_F(MainWindowTest, OpensWithItsCaptionLayoutAndMenus) {
                                                 "ヘルプ(&H)"}));
     EXPECT_EQ(itemsOf(*menus[0]->menu()), (std::vector<MenuItem>{{"新規作成(&N)", "Ctrl+N", true},
                                                                  {"開く(&O)", "Ctrl+O", true},
+                                                                 {"最近使ったファイル", "", true},
                                                                  {"-", "", true},
                                                                  {"データ補正", "", true},
                                                                  {"-", "", true},
