@@ -62,7 +62,10 @@ frmDataGrid::frmDataGrid(const TestData& data, QWidget* parent) : QMainWindow(pa
     auto* table = new QTableView(this);
     table->setObjectName(QStringLiteral("grdList"));
     table->setModel(new ListingModel(data, table));
-    table->horizontalHeader()->setDefaultSectionSize(Twips::toPixels(1050));
+    // The designed column width, or as wide as the widest heading needs.
+    const QFontMetrics heading(table->horizontalHeader()->font());
+    table->horizontalHeader()->setDefaultSectionSize(
+        std::max(Twips::toPixels(1050), heading.horizontalAdvance(QStringLiteral("計測値(100)")) + 16));
     table->verticalHeader()->setDefaultSectionSize(18);
     table->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     setCornerText(*table, QStringLiteral("回数"));

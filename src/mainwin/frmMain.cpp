@@ -3,11 +3,14 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 #include "counter/counterlink.h"
 #include "counter/gui/K40DebForm.h"
@@ -19,8 +22,10 @@
 #include "mainwin/dropgrid.h"
 #include "mainwin/frmAbout.h"
 #include "mainwin/frmDataGrid.h"
+#include "mainwin/growinglayout.h"
 #include "mainwin/surveykeys.h"
 #include "mainwin/undosteps.h"
+#include "model/storedinteger.h"
 #include "model/testdata.h"
 #include "platform/dialogs.h"
 #include "platform/gui/windowplacement.h"
@@ -78,6 +83,7 @@ frmMain::frmMain(const MainWindowParts& parts, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setCaption(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ・ﾒｲﾝﾌﾚｰﾑ"));
     placeWindowFrame(*this, 0, 0, 9696, 6900);
+    restorePlace();
     parts_.display.load(parts_.settings);
     parts_.port.load(parts_.settings);
 
@@ -85,12 +91,15 @@ frmMain::frmMain(const MainWindowParts& parts, QWidget* parent)
     area->setObjectName(QStringLiteral("clientArea"));
     area->installEventFilter(this);
     setCentralWidget(area);
+    // Made larger, the window gives the room to the grid's rows and to the diagram.
+    layout_ = new GrowingLayout(*this, *area, 9696, 6900);
     createFields(*area);
     createBlockControls(*area);
     grid_->setParent(area);
-    placeControl(grid_, 2325, 2490, 3030, 3255);
+    layout_->add(grid_, 2325, 2490, 3030, 3255, GrowingLayout::Taller);
     grid_->setEntry(&commands_.entry);
-    picture_ = placeControl(new DiagramPanel(data_, area), 5460, 50, 3950, 5964);
+    picture_ = new DiagramPanel(data_, area);
+    layout_->add(picture_, 5460, 50, 3950, 5964, GrowingLayout::Wider | GrowingLayout::Taller);
     connect(grid_, &DropGrid::menuRequested, this, [this](const QPoint& at) { mnuEdit->popup(at); });
     dataChanged_ = data_.changed.subscribe([this] {
         setWindowModified(data_.Modified);
@@ -154,14 +163,15 @@ void frmMain::createBlockControls(QWidget& area) {
         {"cmdEndBlock", ">>", "ブロックの最後にジャンプします", 4762, &BlockCommands::EndBlock},
     };
     for (const Button& spec : buttons) {
-        auto* button =
-            placeControl(new QPushButton(QString::fromUtf8(spec.caption), &area), spec.left, 5762, 590, 252);
+        auto* button = new QPushButton(QString::fromUtf8(spec.caption), &area);
+        layout_->add(button, spec.left, 5762, 590, 252, GrowingLayout::Lower);
         button->setObjectName(QString::fromUtf8(spec.name));
         button->setToolTip(QString::fromUtf8(spec.tip));
         connect(button, &QPushButton::clicked, this,
                 [this, command = spec.command] { (commands_.blocks.*command)(); });
     }
-    blockNumber_ = placeControl(textField(area, "txtCBlock", false), 3564, 5750, 625, 264);
+    blockNumber_ = textField(area, "txtCBlock", false);
+    layout_->add(blockNumber_, 3564, 5750, 625, 264, GrowingLayout::Lower);
     blockNumber_->setToolTip(
         QStringLiteral("ブロック番号を入力することで、該当するブロックを表示することが可能です"));
     blockNumber_->setAlignment(Qt::AlignCenter);
@@ -370,6 +380,25 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (graph_) graph_->close();
     if (about_) about_->close();
     event->accept();
+}
+
+// The window opens where and as large as it was left (never smaller than designed), when the top of
+// that place lies on a screen that exists now; otherwise at its designed place.
+void frmMain::restorePlace() {
+    const auto stored = [this](const char* key) {
+        return storedInteger<int>(parts_.settings, QString::fromLatin1(key), -1, StoredZero::IsValue);
+    };
+    const int left = stored("MainLeft");
+    const int top = stored("MainTop");
+    const int width = stored("MainWidth");
+    const int height = stored("MainHeight");
+    if (width <= 0 || height <= 0) return;
+    const QPoint titleBar(Twips::toPixels(left) + 20, Twips::toPixels(top) + 10);
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (std::none_of(screens.begin(), screens.end(),
+                     [&](const QScreen* screen) { return screen->availableGeometry().contains(titleBar); }))
+        return;
+    placeWindowFrame(*this, left, top, std::max(width, 9696), std::max(height, 6900));
 }
 
 void frmMain::saveSettings() {

@@ -24,6 +24,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class Settings;
+class GrowingLayout;
 class SurveyKeys;
 class UndoSteps;
 struct DisplaySettings;
@@ -118,6 +119,7 @@ private:
     void freeAreaReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                           const QPoint& globalPosition);
     void saveSettings();
+    void restorePlace();
     void fillRecentMenu();
     void openRecent(const QString& path);
 
@@ -139,6 +141,7 @@ private:
     Commands commands_;
     SurveyKeys* surveyKeys_;
     UndoSteps* undo_;
+    GrowingLayout* layout_ = nullptr;
     K40DevSubForm* transferProgress_ = nullptr;
     ChangeNotifier::Subscription dataChanged_;
     RecentFiles recent_;

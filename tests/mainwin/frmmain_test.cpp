@@ -136,6 +136,50 @@ TEST(MainWindowSettings, FirstStartGivesTheDefaultsAndBadValuesCountAsMissing) {
     EXPECT_EQ(freshPort.CommPort, 2);
 }
 
+// The window opens where it was left when that is on a screen, and gives a larger size to the grid's
+// rows and the diagram; a place off every screen falls back to the designed one.
+TEST(MainWindowSettings, OpensWhereItWasLeftWhenThatIsOnAScreen) {
+    struct Case {
+        const char* left;
+        QPoint expected;
+        bool larger;
+    };
+    const Case cases[] = {{"1500", QPoint(100, 50), true}, {"900000", QPoint(0, 0), false}};
+    int designedRows = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.left);
+        QTemporaryDir folder;
+        IniSettings settings(folder.filePath(QStringLiteral("settings.ini")));
+        settings.setValue(QStringLiteral("MainLeft"), QString::fromLatin1(c.left));
+        settings.setValue(QStringLiteral("MainTop"), QStringLiteral("750"));
+        settings.setValue(QStringLiteral("MainWidth"), QStringLiteral("10500"));
+        settings.setValue(QStringLiteral("MainHeight"), QStringLiteral("8250"));
+        ScriptedDialogs dialogs;
+        TestData data;
+        DisplaySettings display;
+        PortSetting port;
+        ScriptedPrinter printer;
+        CounterLink link(std::make_unique<QtSerialLine>());
+        frmMain window({data, display, port, link, dialogs, settings, printer});
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_EQ(window.frameGeometry().topLeft(), c.expected);
+        const QTableView& grid = window.grid();
+        const int rows = grid.rowAt(grid.viewport()->height() - 1) + 1;
+        auto* panel = window.findChild<QWidget*>(QStringLiteral("Picture1"));
+        if (c.larger) {
+            EXPECT_EQ(window.frameGeometry().size(), QSize(700, 550));
+            EXPECT_GT(rows, designedRows + 4);
+            EXPECT_EQ(panel->size(), QSize(263 + 54, 398 + 90));
+            const QString screens = QCoreApplication::applicationDirPath() + QStringLiteral("/screens");
+            QDir().mkpath(screens);
+            EXPECT_TRUE(window.grab().save(screens + QStringLiteral("/frmMain-larger.png")));
+        } else {
+            designedRows = rows;
+        }
+    }
+}
+
 TEST_F(MainWindowTest, ClosingWritesTheSettingsUnlessMinimised) {
     window.showMinimized();
     window.close();

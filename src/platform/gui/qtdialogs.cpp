@@ -72,6 +72,8 @@ std::optional<QString> chosenFile(QFileDialog& dialog, const std::vector<FileFil
     QStringList names;
     for (const FileFilter& filter : filters) names << nameFilterOf(filter);
     dialog.setNameFilters(names);
+    // Large enough that long Japanese file names and the detail columns show whole.
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(760, 460)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }

@@ -34,6 +34,13 @@ private:
 }  // namespace
 
 void placeWindowFrame(QWidget& window, int leftTwips, int topTwips, int widthTwips, int heightTwips) {
+    // A window placed again keeps only the last place.
+    const QObjectList children = window.children();
+    for (QObject* child : children)
+        if (auto* earlier = dynamic_cast<FrameFitter*>(child)) {
+            window.removeEventFilter(earlier);
+            delete earlier;
+        }
     const QSize outer(Twips::toPixels(widthTwips), Twips::toPixels(heightTwips));
     window.move(Twips::toPixels(leftTwips), Twips::toPixels(topTwips));
     window.resize(outer);
