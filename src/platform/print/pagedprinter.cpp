@@ -14,9 +14,7 @@ constexpr double twipsPerInch = 1440;
 
 PagedPrinter::PagedPrinter() = default;
 
-PagedPrinter::~PagedPrinter() {
-    if (painter_ && painter_->isActive()) painter_->end();
-}
+PagedPrinter::~PagedPrinter() = default;
 
 RecordedPage PagedPrinter::newPage() {
     QPagedPaintDevice& paper = device();

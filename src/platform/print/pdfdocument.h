@@ -11,6 +11,8 @@
 class PdfDocument : public PagedPrinter {
 public:
     explicit PdfDocument(Orientation orientation);
+    // A job still running ends before the writer goes.
+    ~PdfDocument() override { finish(); }
 
     // No dialog: the range asked for is the one printed.
     std::optional<PageRange> choosePages(int, int, int from, int to) override { return PageRange{from, to}; }

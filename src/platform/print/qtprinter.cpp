@@ -52,14 +52,20 @@ private:
 
 // Without margins of its own, a PDF file holds the page as the pdf job writes it; a printer keeps at
 // least the margins it cannot print in.
-QtPrinter::QtPrinter() : printer_(QPrinter::HighResolution) {
-    printer_.setPageOrientation(QPageLayout::Portrait);
-    printer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+QtPrinter::QtPrinter() = default;
+
+QPrinter& QtPrinter::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setPageOrientation(QPageLayout::Portrait);
+        printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    }
+    return *printer_;
 }
 
 std::optional<PageRange> QtPrinter::choosePages(int min, int max, int from, int to) {
-    printer_.setPrintRange(QPrinter::AllPages);
-    QPrintDialog dialog(&printer_, dialogOwner(dialogParent_));
+    printer().setPrintRange(QPrinter::AllPages);
+    QPrintDialog dialog(&printer(), dialogOwner(dialogParent_));
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
@@ -67,24 +73,26 @@ std::optional<PageRange> QtPrinter::choosePages(int min, int max, int from, int 
     dialog.setMinMax(min, max);
     dialog.setFromTo(from, to);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    const bool ranged = printer_.printRange() == QPrinter::PageRange;
-    const PageRange chosen = ranged ? PageRange{printer_.fromPage(), printer_.toPage()} : PageRange{from, to};
-    printer_.setPrintRange(QPrinter::AllPages);
-    printEveryPage(printer_);
+    const bool ranged = printer().printRange() == QPrinter::PageRange;
+    const PageRange chosen =
+        ranged ? PageRange{printer().fromPage(), printer().toPage()} : PageRange{from, to};
+    printer().setPrintRange(QPrinter::AllPages);
+    printEveryPage(printer());
     return chosen;
 }
 
 void QtPrinter::setUp() {
-    QPageSetupDialog dialog(&printer_, dialogOwner(dialogParent_));
+    QPageSetupDialog dialog(&printer(), dialogOwner(dialogParent_));
     dialog.exec();
 }
 
+// Portrait until a printer has been set up.
 Orientation QtPrinter::orientation() const {
-    return orientationOf(printer_);
+    return printer_ ? orientationOf(*printer_) : Orientation::Portrait;
 }
 
 void QtPrinter::preview(const std::function<void(Printer& pages)>& compose) {
-    QPrintPreviewDialog dialog(&printer_, dialogOwner(dialogParent_));
+    QPrintPreviewDialog dialog(&printer(), dialogOwner(dialogParent_));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&compose](QPrinter* target) {
         PreviewPages pages(*target);
         compose(pages);

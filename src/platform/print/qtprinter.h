@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPrinter>
+#include <memory>
 
 #include "platform/print/pagedprinter.h"
 
@@ -11,6 +12,8 @@ class QWidget;
 class QtPrinter : public PagedPrinter {
 public:
     QtPrinter();
+    // A job still running ends before the printer goes.
+    ~QtPrinter() override { finish(); }
 
     // The window the dialogs belong to.
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
@@ -20,12 +23,14 @@ public:
     Orientation orientation() const override;
     void preview(const std::function<void(Printer& pages)>& compose) override;
 
-    QPrinter& printer() { return printer_; }
+    // Made when first needed: asking the system for its printers takes a while, which the start of the
+    // program should not wait for.
+    QPrinter& printer();
 
 protected:
-    QPagedPaintDevice& device() override { return printer_; }
+    QPagedPaintDevice& device() override { return printer(); }
 
 private:
-    QPrinter printer_;
+    std::unique_ptr<QPrinter> printer_;
     QWidget* dialogParent_ = nullptr;
 };
