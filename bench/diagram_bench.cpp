@@ -7,6 +7,7 @@
 #include "diagram/diagramlayout.h"
 #include "diagram/displaysettings.h"
 #include "diagram/ggtfill.h"
+#include "diagram/sitesummary.h"
 #include "diagram/softnessdiagram.h"
 #include "model/testdata.h"
 #include "platform/gui/fonts.h"
@@ -56,6 +57,42 @@ void FillAndDrawDiagramOf500Drops(benchmark::State& state) {
     redrawPanel(state, true);
 }
 BENCHMARK(FillAndDrawDiagramOf500Drops)->Unit(benchmark::kMicrosecond);
+
+// A site of 100 blocks of 500 drops each.
+TestData hundredBlocks() {
+    TestData site = fiveHundredDrops();
+    for (size_t block = 2; block <= 100; ++block) {
+        site.Measure[block] = site.Measure[1];
+        site.DropCount[block] = 500;
+    }
+    site.BlockCount = 100;
+    return site;
+}
+
+// The 集計 window's rows for the whole site.
+void SummarizeHundredBlocksOf500Drops(benchmark::State& state) {
+    const TestData site = hundredBlocks();
+    for (auto _ : state) benchmark::DoNotOptimize(SummarizeSite(site));
+}
+BENCHMARK(SummarizeHundredBlocksOf500Drops)->Unit(benchmark::kMicrosecond);
+
+// What the 一覧グラフ window paints for the whole site: 100 small diagrams of 500 drops.
+void PaintGlanceOfHundredBlocks(benchmark::State& state) {
+    const TestData site = hundredBlocks();
+    QImage tile(190, 270, QImage::Format_RGB32);
+    tile.setDotsPerMeterX(3780);
+    tile.setDotsPerMeterY(3780);
+    for (auto _ : state) {
+        for (int block = 1; block <= 100; ++block) {
+            tile.fill(Qt::white);
+            QPainter painter(&tile);
+            painter.setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 7));
+            PainterSurface box(painter);
+            DrawBlockDiagram(box, site, block);
+        }
+    }
+}
+BENCHMARK(PaintGlanceOfHundredBlocks)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

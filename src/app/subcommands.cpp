@@ -7,6 +7,7 @@ int convertJob(const QStringList& arguments);
 int importJob(const QStringList& arguments);
 int readJob(const QStringList& arguments);
 int pdfJob(const QStringList& arguments);
+int csvJob(const QStringList& arguments);
 
 const std::vector<Subcommand>& subcommands() {
     static const std::vector<Subcommand> all{
@@ -21,6 +22,8 @@ const std::vector<Subcommand>& subcommands() {
          "the whole read of the counter (--erase: erasing it) saved to OUT", readJob},
         {"pdf", "pdf [--sheet] [--from N] [--to M] [--color|--mono] [--fill 5|3|2] [--jhs] FILE OUT.pdf",
          "write the test forms (--sheet: the diagram sheets) of FILE's blocks N..M to OUT.pdf", pdfJob},
+        {"csv", "csv [--summary] FILE OUT.csv",
+         "write every drop of FILE (--summary: one summary row per block) to OUT.csv", csvJob},
     };
     return all;
 }

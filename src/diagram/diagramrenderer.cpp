@@ -43,11 +43,11 @@ void drawFrame(Surface& surface, const QRectF& frame) {
 // Each drop is a horizontal stretch at the depth before it, out to its softness, and a vertical one
 // down to the depth after it. Depth runs in twips below OriginY; a bar's width is kept as the depth
 // length that its softness stands for, so that its right end lies at OriginX + SoftnessFactor × width.
-void drawStepOutline(Surface& surface, const TestData& data, const DiagramLayout& layout,
+void drawStepOutline(Surface& surface, const TestData& data, int block, const DiagramLayout& layout,
                      ProgressSink* progress) {
-    const auto& depths = data.Measure.at(static_cast<size_t>(data.CurBlock));
+    const auto& depths = data.Measure.at(static_cast<size_t>(block));
     const int drops =
-        std::clamp<int>(data.DropCount.at(static_cast<size_t>(data.CurBlock)), 0, TestData::DropSlots - 1);
+        std::clamp<int>(data.DropCount.at(static_cast<size_t>(block)), 0, TestData::DropSlots - 1);
     const double scale = layout.DepthScale;
     double prevTw = 0;
     double prevW = 0;
@@ -142,7 +142,7 @@ void drawMarks(Surface& surface, const DiagramTarget& target) {
 
 }  // namespace
 
-void drawSoftnessDiagram(Surface& surface, const TestData& data, const DiagramTarget& target,
+void drawSoftnessDiagram(Surface& surface, const TestData& data, int block, const DiagramTarget& target,
                          ProgressSink* progress, EventPump* events) {
     const DiagramLayout& layout = target.layout;
     if (!layout.fits()) return;
@@ -155,7 +155,7 @@ void drawSoftnessDiagram(Surface& surface, const TestData& data, const DiagramTa
 
     surface.setLineWidth(target.outlineWidth);
     if (events) events->processPendingEvents();
-    drawStepOutline(surface, data, layout, progress);
+    drawStepOutline(surface, data, block, layout, progress);
     surface.setLineWidth(1);
 
     drawTicks(surface, layout);

@@ -42,7 +42,7 @@ int MonoColOf(bool chkMono, bool chkColor) {
 }
 
 double DiffOf(float depth, float previousDepth) {
-    return Format::valueOf(Format::number(depth - previousDepth, "0.0"));
+    return Format::tenths(depth - previousDepth);
 }
 
 std::optional<qint32> fillColor(const DisplaySettings& display, FillGrouping grouping, int MonoCol,

@@ -7,18 +7,22 @@
 #include "platform/surface.h"
 
 void DrawDiagram(Surface& box, const TestData& data) {
-    drawSoftnessDiagram(box, data, screenTarget(box.width(), box.height()));
+    DrawBlockDiagram(box, data, data.CurBlock);
+}
+
+void DrawBlockDiagram(Surface& box, const TestData& data, int block) {
+    drawSoftnessDiagram(box, data, block, screenTarget(box.width(), box.height()));
 }
 
 DiagramLayout DrawGraphGGT(Surface& printer, const TestData& data, int CuPage, bool showMarks,
                            ProgressSink& progress, EventPump& events) {
     const DiagramTarget target = sheetSlotTarget(CuPage, showMarks);
-    drawSoftnessDiagram(printer, data, target, &progress, &events);
+    drawSoftnessDiagram(printer, data, data.CurBlock, target, &progress, &events);
     return target.layout;
 }
 
 void PrintFormDiagram(Surface& printer, const TestData& data, const DisplaySettings& display,
                       ProgressSink& progress) {
     const bool marksShown = !(display.GGTMode == -1 && display.ShowMarks == 0);
-    drawSoftnessDiagram(printer, data, testFormTarget(marksShown), &progress);
+    drawSoftnessDiagram(printer, data, data.CurBlock, testFormTarget(marksShown), &progress);
 }

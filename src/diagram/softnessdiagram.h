@@ -13,6 +13,8 @@ struct TestData;
 // Into a diagram panel on screen, sized by the surface; draws over what the panel shows, so the caller
 // clears it when needed. The labels use the panel's own font.
 void DrawDiagram(Surface& box, const TestData& data);
+// The same for any block, as the site at a glance shows every block.
+void DrawBlockDiagram(Surface& box, const TestData& data, int block);
 
 // Into slot CuPage of the diagram sheet page on the printer: 2 the left slot, 0 the middle, 1 the right.
 // The marks row is printed when showMarks (the graph window's "○×△表示") is on. Lets pending events run

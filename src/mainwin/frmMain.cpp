@@ -125,6 +125,8 @@ frmMain::~frmMain() {
     delete undo_;  // it leaves the commands, which go before the child objects
     delete listing_;
     delete graph_;
+    delete summary_;
+    delete glance_;
 }
 
 void frmMain::createFields(QWidget& area) {
@@ -378,6 +380,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (!isMinimized()) saveSettings();
     if (listing_) listing_->close();
     if (graph_) graph_->close();
+    if (summary_) summary_->close();
+    if (glance_) glance_->close();
     if (about_) about_->close();
     event->accept();
 }

@@ -89,6 +89,9 @@ public:
     QAction* mnuClearBlock = nullptr;
     QAction* mnuGrid = nullptr;
     QAction* mnuGraph = nullptr;
+    QAction* mnuSummary = nullptr;
+    QAction* mnuGlance = nullptr;
+    QAction* mnuCsv = nullptr;
     QAction* mnuInputData = nullptr;
     QAction* mnuErase = nullptr;
     QAction* mnuTRSet = nullptr;
@@ -115,6 +118,10 @@ private:
     void showGraph();
     void openGraph();
     void printForms(bool preview);
+    void showSummary();
+    void showGlance();
+    void showChosenBlock(int block);
+    void exportCsv();
     void showAbout();
     void freeAreaReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                           const QPoint& globalPosition);
@@ -149,6 +156,8 @@ private:
     bool quitting_ = false;  // the quit question was answered: close without asking again
     QPointer<QWidget> listing_;
     QPointer<QWidget> graph_;
+    QPointer<QWidget> summary_;
+    QPointer<QWidget> glance_;
     frmStatus* status_ = nullptr;
     QtEventPump events_;
     QPointer<QWidget> about_;

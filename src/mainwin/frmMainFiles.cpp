@@ -5,9 +5,15 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "datafile/savechosenfile.h"
+#include "diagram/sitecsv.h"
+#include "mainwin/frmGlance.h"
 #include "mainwin/frmMain.h"
+#include "mainwin/frmSummary.h"
+#include "model/testdata.h"
 
-// Data files reached without the file dialog: the recent files and a file dropped on the window.
+// Data files reached without the file dialog (the recent files, a file dropped on the window), the
+// CSV export, and the site's summary and glance windows.
 
 namespace {
 
@@ -45,4 +51,49 @@ void frmMain::dropEvent(QDropEvent* event) {
     if (path.isEmpty()) return;
     event->acceptProposedAction();
     commands_.files.openChosen(path);
+}
+
+void frmMain::exportCsv() {
+    commands_.entry.settle();
+    commands_.blocks.StoreBlockHeader();
+    if (!commands_.blocks.requireData()) return;
+    SaveToChosenFile(dialogs_, {{QStringLiteral("CSVﾌｧｲﾙ (*.csv)"), QStringLiteral("*.csv")}},
+                     [this](const QString&) { return DropsCsv(data_); });
+}
+
+// One summary and one glance window at a time; they stay open beside the main window.
+void frmMain::showSummary() {
+    commands_.entry.settle();
+    commands_.blocks.storeSurveyTexts();
+    if (!summary_) {
+        auto* summary = new frmSummary(data_, dialogs_);
+        connect(summary, &frmSummary::blockChosen, this, &frmMain::showChosenBlock);
+        summary_ = summary;
+    }
+    summary_->show();
+    summary_->raise();
+}
+
+void frmMain::showGlance() {
+    commands_.entry.settle();
+    if (!glance_) {
+        auto* glance = new frmGlance(data_, dialogs_);
+        connect(glance, &frmGlance::blockChosen, this, &frmMain::showChosenBlock);
+        glance_ = glance;
+    }
+    glance_->show();
+    glance_->raise();
+}
+
+// A block chosen in the summary or the glance window is shown here, the fields of the one shown
+// before stored first.
+void frmMain::showChosenBlock(int block) {
+    commands_.entry.settle();
+    commands_.blocks.StoreBlockHeader();
+    if (block < 1 || block > data_.BlockCount) return;
+    data_.CurBlock = static_cast<qint16>(block);
+    commands_.blocks.ShowBlockFromStart();
+    show();
+    raise();
+    activateWindow();
 }

@@ -31,6 +31,7 @@ void frmMain::createMenus() {
     mnuFile->addSeparator();
     mnuSave = item(mnuFile, "上書き保存(&S)", "Ctrl+S", [&files] { files.save(); });
     mnuSaveName = item(mnuFile, "名前を付けて保存(&N)", nullptr, [&files] { files.saveAs(); });
+    mnuCsv = item(mnuFile, "CSV出力(&E)", nullptr, [this] { exportCsv(); });
     mnuFile->addSeparator();
     mnuPrint = item(mnuFile, "印刷(&P)", "Ctrl+P", [this] { printForms(false); });
     mnuSetPrinter = item(mnuFile, "プリンタの設定(&T)", nullptr, [this] { parts_.printer.setUp(); });
@@ -57,6 +58,9 @@ void frmMain::createMenus() {
     mnuView = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     mnuGrid = item(mnuView, "グリッド(&R)", "Ctrl+R", [this] { showListing(); });
     mnuGraph = item(mnuView, "グラフ作成(&G)", "Ctrl+G", [this] { showGraph(); });
+    mnuView->addSeparator();
+    mnuSummary = item(mnuView, "集計(&S)", nullptr, [this] { showSummary(); });
+    mnuGlance = item(mnuView, "一覧グラフ(&A)", nullptr, [this] { showGlance(); });
 
     QMenu* mnuOption = menuBar()->addMenu(QStringLiteral("オプション(&O)"));
     mnuInputData = item(mnuOption, "データ読込み", nullptr, [this] { commands_.counterRead.readCounter(); });

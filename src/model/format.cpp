@@ -213,6 +213,22 @@ double valueOfDigits(std::string_view number, bool negativeExponent) {
 
 }  // namespace
 
+double tenths(float value) {
+    const float magnitude = std::abs(value);
+    // The text rounds as the value does, except at a half tenth: there the float may lie just below the
+    // decimal it stands for (1.05f prints as "1.05" and shows as "1.1"). Below 10^5 the floats lie closer
+    // together than the tenths, so a half tenth that reads back as this float is its shortest text.
+    if (!(magnitude < 1e5f)) return valueOf(number(value, "0.0"));
+    const double scaled = static_cast<double>(magnitude) * 10;  // exact
+    const auto below = static_cast<double>(static_cast<long long>(scaled));  // floor: not negative
+    const double fraction = scaled - below;
+    // Floats below 10^5 lie less than 0.008 apart: only near a half tenth can the text be one.
+    const bool halfIsTheText =
+        std::abs(fraction - 0.5) < 0.1 && static_cast<float>((below + 0.5) / 10) == magnitude;
+    const double tenth = (halfIsTheText || fraction > 0.5 ? below + 1 : below) / 10;
+    return value < 0 ? -tenth : tenth;
+}
+
 QString number(double value, std::string_view pattern) {
     return formatted(value, pattern);
 }

@@ -24,6 +24,10 @@ QString number(double value, std::string_view pattern);
 QString number(float value, std::string_view pattern);
 QString number(int value, std::string_view pattern);
 
+// The value "0.0" shows for a float, as a number, without making the text: what the softness classes
+// judge each drop by, for tens of thousands of drops at a time.
+double tenths(float value);
+
 // The display form of readings, penetrations and softness values: pattern "0.0".
 QString display(double value);
 QString display(float value);

@@ -117,4 +117,22 @@ TEST_F(DataFileJobsTest, AFileSizeLimitGivesTheSaveFailureAndLeavesNoTemporaryFi
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"in.txt", "out.txt"}));
 }
 
+TEST_F(DataFileJobsTest, CsvWritesEveryDropOrTheSummary) {
+    const QString input = file("a.txt", ThreeDrops);
+    const QString drops = folder.filePath("drops.csv");
+    EXPECT_EQ(run({"csv", input, drops}).exitCode, 0);
+    QFile written(drops);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(),
+              QByteArray("\xEF\xBB\xBF") +
+                  QStringLiteral("ブロック,番号No.,回数,計測値(cm),貫入量(cm),軟らかさ区分\r\n"
+                                 "1,No.1,1,1.235,1.2,3\r\n1,No.1,2,0.35,-0.9,1\r\n"
+                                 "1,No.1,3,12,11.7,5\r\n")
+                      .toUtf8());
+    const QString summary = folder.filePath("summary.csv");
+    EXPECT_EQ(run({"csv", "--summary", input, summary}).exitCode, 0);
+    EXPECT_TRUE(QFile::exists(summary));
+    EXPECT_EQ(run({"csv", file("b.txt", "not a data file\r\n"), summary}).exitCode, 2);
+}
+
 }  // namespace

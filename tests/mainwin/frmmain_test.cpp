@@ -62,6 +62,7 @@ TEST_F(MainWindowTest, OpensWithItsCaptionLayoutAndMenus) {
                                                                  {"-", "", true},
                                                                  {"上書き保存(&S)", "Ctrl+S", true},
                                                                  {"名前を付けて保存(&N)", "", true},
+                                                                 {"CSV出力(&E)", "", true},
                                                                  {"-", "", true},
                                                                  {"印刷(&P)", "Ctrl+P", true},
                                                                  {"プリンタの設定(&T)", "", true},
@@ -77,7 +78,11 @@ TEST_F(MainWindowTest, OpensWithItsCaptionLayoutAndMenus) {
                                                                  {"データクリア(全block)", "", true},
                                                                  {"データクリア(1block)", "", true}}));
     EXPECT_EQ(itemsOf(*menus[2]->menu()),
-              (std::vector<MenuItem>{{"グリッド(&R)", "Ctrl+R", true}, {"グラフ作成(&G)", "Ctrl+G", true}}));
+              (std::vector<MenuItem>{{"グリッド(&R)", "Ctrl+R", true},
+                                     {"グラフ作成(&G)", "Ctrl+G", true},
+                                     {"-", "", true},
+                                     {"集計(&S)", "", true},
+                                     {"一覧グラフ(&A)", "", true}}));
     EXPECT_EQ(itemsOf(*menus[3]->menu()), (std::vector<MenuItem>{{"データ読込み", "", true},
                                                                  {"データ消去", "", false},
                                                                  {"-", "", true},

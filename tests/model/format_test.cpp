@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -20,6 +22,17 @@ TEST(FormatOneDecimal, RoundsHalfAwayFromZeroOnTheShortestText) {
     EXPECT_EQ(str(Format::display(0.0f)), "0.0");
     EXPECT_EQ(str(Format::display(1000.0)), "1000.0");
     EXPECT_EQ(str(Format::display(12.4f - 10.0f)), "2.4");
+}
+
+// The fast value of "0.0" is the value of the text, for halves, differences and any float in range.
+TEST(FormatOneDecimal, TenthsIsTheValueOfTheText) {
+    std::vector<float> values{1.05f, -1.05f, 0.05f, 0.049999f, 9.95f, 0.0f, -0.0f, 999.95f, 1e-8f, 123456.7f};
+    std::mt19937 random(20261208);
+    std::uniform_real_distribution<float> reading(-50.0f, 1100.0f);
+    for (int i = 0; i < 20000; ++i) values.push_back(reading(random) - reading(random) / 7);
+    for (int k = -2000; k < 40000; ++k) values.push_back(static_cast<float>(k) * 0.05f);  // every half tenth
+    for (float value : values)
+        ASSERT_EQ(Format::tenths(value), Format::valueOf(Format::number(value, "0.0"))) << value;
 }
 
 TEST(FormatPatterns, DigitPlacesAndDecimals) {

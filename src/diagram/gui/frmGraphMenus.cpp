@@ -7,8 +7,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 
-#include "datafile/datafilenotices.h"
-#include "datafile/savefile.h"
+#include "datafile/savechosenfile.h"
 #include "diagram/gui/diagrampanel.h"
 #include "diagram/gui/frmGraph.h"
 #include "platform/dialogs.h"
@@ -59,17 +58,16 @@ void frmGraph::copyPicture() {
 // Writes the panel's picture as a Windows bitmap, or in the format the name's extension asks for when
 // it names another picture format (PNG, the usual one here). An existing file is replaced unasked.
 void frmGraph::saveBitmap() {
-    const std::optional<QString> path =
-        dialogs_.saveFileName({{QStringLiteral("すべてのﾌｧｲﾙ (*.bmp)"), QStringLiteral("*.bmp")},
-                               {QStringLiteral("PNG ﾌｧｲﾙ (*.png)"), QStringLiteral("*.png")}});
-    if (!path || path->isEmpty()) return;
-    QByteArray format = QFileInfo(*path).suffix().toLower().toLatin1();
-    if (!QImageWriter::supportedImageFormats().contains(format)) format = "bmp";
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture_->grab().toImage().save(&buffer, format.constData());
-    if (const std::optional<SaveFailure> failure = SaveFileAtomically(*path, bytes))
-        dialogs_.message(DataFileNotices::unwritable(*path, *failure), Buttons::Ok,
-                         QStringLiteral("保存エラー"), Icon::Critical);
+    SaveToChosenFile(dialogs_,
+                     {{QStringLiteral("すべてのﾌｧｲﾙ (*.bmp)"), QStringLiteral("*.bmp")},
+                      {QStringLiteral("PNG ﾌｧｲﾙ (*.png)"), QStringLiteral("*.png")}},
+                     [this](const QString& path) {
+                         QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+                         if (!QImageWriter::supportedImageFormats().contains(format)) format = "bmp";
+                         QByteArray bytes;
+                         QBuffer buffer(&bytes);
+                         buffer.open(QIODevice::WriteOnly);
+                         picture_->grab().toImage().save(&buffer, format.constData());
+                         return bytes;
+                     });
 }

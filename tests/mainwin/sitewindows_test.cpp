@@ -1,0 +1,103 @@
+// The site as a whole: the summary table, the diagrams at a glance and the CSV export.
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+
+#include "diagram/sitecsv.h"
+#include "mainwin/frmGlance.h"
+#include "mainwin/frmSummary.h"
+#include "mainwindowfixture.h"
+
+namespace {
+
+class SiteWindowsTest : public MainWindowTest {
+protected:
+    SiteWindowsTest() {
+        setReadings(1, {0.5f, 1.0f, 1.5f});
+        setReadings(2, {2.0f, 4.0f, 7.0f, 12.0f});
+        setReadings(3, {0.3f});
+        data.PointNo[2] = QStringLiteral("12");
+        showFirstBlock();
+    }
+    template <typename T>
+    T* topLevel() {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* found = qobject_cast<T*>(top); found && found->isVisible()) return found;
+        return nullptr;
+    }
+    QByteArray fileBytes(const QString& path) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll();
+    }
+};
+
+TEST_F(SiteWindowsTest, SummarySortsCopiesExportsAndFollowsEdits) {
+    window.mnuSummary->trigger();
+    auto* summary = topLevel<frmSummary>();
+    ASSERT_NE(summary, nullptr);
+    QTableView& table = *summary->findChild<QTableView*>(QStringLiteral("grdSummary"));
+    ASSERT_EQ(table.model()->rowCount(), 3);
+    table.sortByColumn(5, Qt::DescendingOrder);  // depth reached
+    EXPECT_EQ(table.model()->index(0, 0).data().toString(), "2");
+    EXPECT_EQ(table.model()->index(0, 1).data().toString(), "12");
+
+    QTest::keyClick(&table, Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines =
+        QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("ブロック\t番号No.\t調査名")));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("2\t12\t")));
+
+    // An edit in the main window shows at once.
+    typeReading(4, QStringLiteral("2.0"));
+    EXPECT_EQ(table.model()->index(1, 0).data().toString(), "1");  // deeper now than block 3
+    EXPECT_EQ(table.model()->index(1, 4).data().toString(), "4");
+
+    const QString csv = folder.filePath(QStringLiteral("summary.csv"));
+    dialogs.expectSaveFile(csv);
+    summary->findChild<QPushButton*>(QStringLiteral("cmdCsv"))->click();
+    EXPECT_EQ(fileBytes(csv), SummaryCsv(data));
+
+    // A double click shows the block in the main window.
+    const QRect cell = table.visualRect(table.model()->index(0, 2));
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(data.CurBlock, 2);
+    EXPECT_EQ(text("txtCBlock"), "2");
+    summary->close();
+}
+
+TEST_F(SiteWindowsTest, GlanceShowsEveryBlockAndExportsThePicture) {
+    window.mnuGlance->trigger();
+    auto* glance = topLevel<frmGlance>();
+    ASSERT_NE(glance, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(glance));
+    EXPECT_EQ(glance->findChild<QLabel*>(QStringLiteral("title2"))->text(),
+              QStringLiteral("ブロック 2  No.12"));
+    QWidget* tile = glance->findChild<QWidget*>(QStringLiteral("tile3"));
+    ASSERT_NE(tile, nullptr);
+    QTest::mouseClick(tile, Qt::LeftButton);
+    EXPECT_EQ(data.CurBlock, 3);
+
+    const QString screens = QCoreApplication::applicationDirPath() + QStringLiteral("/screens");
+    QDir().mkpath(screens);
+    EXPECT_TRUE(glance->sheet().grab().save(screens + QStringLiteral("/frmGlance.png")));
+    const QString png = folder.filePath(QStringLiteral("site.png"));
+    dialogs.expectSaveFile(png);
+    glance->findChild<QPushButton*>(QStringLiteral("cmdPng"))->click();
+    EXPECT_TRUE(fileBytes(png).startsWith("\x89PNG"));
+
+    // The main window's CSV export writes every drop.
+    const QString csv = folder.filePath(QStringLiteral("drops.csv"));
+    dialogs.expectSaveFile(csv);
+    window.mnuCsv->trigger();
+    EXPECT_EQ(fileBytes(csv), DropsCsv(data));
+    glance->close();
+}
+
+}  // namespace
