@@ -14,31 +14,34 @@
 
 namespace {
 
-// The text of 100 records of 500 readings takes about 300 kilobytes; a file far larger is something else.
-constexpr off_t LargestText = 64 * 1024 * 1024;
+// The text of 128 records of 500 readings takes about 400 kilobytes; a file far larger is something else.
+constexpr off_t LargestText = 8 * 1024 * 1024;
 // Record numbers are one byte in the counter's memory.
 constexpr int LargestRecordNumber = 255;
 
-// The items of the text, separated by blanks and line ends, taken one after another. When an item
-// cannot be taken, `failure` says why.
+// The items of the text, separated by blanks and line ends, taken one after another as they are
+// needed. When an item cannot be taken, `failure` says why.
 class Items {
 public:
-    explicit Items(const QString& text)
-        : items_(text.split(QRegularExpression(QStringLiteral("[ \r\n]+")), Qt::SkipEmptyParts)) {}
+    explicit Items(const QString& text) : text_(text) {}
 
-    std::optional<QString> text() {
-        if (at_ == items_.size()) {
+    std::optional<QStringView> text() {
+        const auto separator = [](QChar c) { return c == u' ' || c == u'\r' || c == u'\n'; };
+        while (at_ < text_.size() && separator(text_[at_])) ++at_;
+        if (at_ == text_.size()) {
             failure = QStringLiteral("ﾌｧｲﾙが途中で終わっています");
             return std::nullopt;
         }
-        return items_[at_++];
+        const qsizetype start = at_;
+        while (at_ < text_.size() && !separator(text_[at_])) ++at_;
+        return QStringView(text_).sliced(start, at_ - start);
     }
 
     std::optional<double> number() {
-        const std::optional<QString> item = text();
+        const std::optional<QStringView> item = text();
         if (!item) return std::nullopt;
         if (!Format::isNumeric(*item)) {
-            failure = QStringLiteral("「%1」は数値ではありません").arg(*item);
+            failure = QStringLiteral("「%1」は数値ではありません").arg(quotedInput(*item));
             return std::nullopt;
         }
         return Format::valueOf(*item);
@@ -46,12 +49,13 @@ public:
 
     // A whole number from `lowest` to `highest`, the `what` of the record.
     std::optional<int> whole(const QString& what, int lowest, int highest) {
-        const qsizetype at = at_;
+        const qsizetype before = at_;
         const std::optional<double> value = number();
         if (!value) return std::nullopt;
         if (*value != std::floor(*value) || *value < lowest || *value > highest) {
+            const QStringView item = QStringView(text_).sliced(before, at_ - before).trimmed();
             failure = QStringLiteral("%1「%2」が%3～%4ではありません")
-                          .arg(what, items_[at])
+                          .arg(what, quotedInput(item))
                           .arg(lowest)
                           .arg(highest);
             return std::nullopt;
@@ -60,11 +64,11 @@ public:
     }
 
     // The date MM/DD.
-    std::optional<QString> date() {
-        const std::optional<QString> item = text();
+    std::optional<QStringView> date() {
+        const std::optional<QStringView> item = text();
         if (!item) return std::nullopt;
         if (item->size() != 5 || item->at(2) != u'/') {
-            failure = QStringLiteral("日付「%1」が読めません").arg(*item);
+            failure = QStringLiteral("日付「%1」が読めません").arg(quotedInput(*item));
             return std::nullopt;
         }
         return item;
@@ -73,17 +77,21 @@ public:
     QString failure;
 
 private:
-    QStringList items_;
+    const QString& text_;
     qsizetype at_ = 0;
 };
 
 // The number of records the GGT control line gives: the number at the start of its characters 11-14;
 // 0 without such a line.
 double recordCount(const QString& text) {
-    const QStringList lines = text.split(u'\n');
-    const auto ggt =
-        std::find_if(lines.begin(), lines.end(), [](const QString& line) { return line.startsWith(u"GGT"); });
-    return ggt == lines.end() ? 0.0 : Format::valueOf(QStringView(*ggt).mid(10, 4));
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0) end = text.size();
+        const QStringView line = QStringView(text).sliced(start, end - start);
+        if (line.startsWith(u"GGT")) return Format::valueOf(line.mid(10, 4));
+        start = end + 1;
+    }
+    return 0.0;
 }
 
 // One record into the block it is numbered with; a record numbered beyond the blocks is read and left
@@ -91,7 +99,7 @@ double recordCount(const QString& text) {
 bool readRecord(Items& items, const InheritedSurvey& survey, TestData& data, std::vector<int>& leftOut) {
     const std::optional<int> number = items.whole(QStringLiteral("記録番号"), 1, LargestRecordNumber);
     if (!number) return false;
-    const std::optional<QString> date = items.date();
+    const std::optional<QStringView> date = items.date();
     if (!date) return false;
     if (!items.text()) return false;  // the time of day is not kept
     const std::optional<int> drops = items.whole(QStringLiteral("回数"), 0, TestData::GridRows);
@@ -113,8 +121,8 @@ bool readRecord(Items& items, const InheritedSurvey& survey, TestData& data, std
     const int block = *number;
     // A record numbered beyond the count still gets a block of its own, so that nothing read is lost.
     data.BlockCount = std::max(data.BlockCount, static_cast<qint16>(block));
-    data.TestMonth[block] = date->first(2);
-    data.TestDay[block] = date->sliced(3, 2);
+    data.TestMonth[block] = date->first(2).toString();
+    data.TestDay[block] = date->sliced(3, 2).toString();
     data.DropCount[block] = static_cast<qint16>(*drops);
     data.SurveyName[block] = survey.surveyName;
     data.TesterName[block] = survey.testerName;
@@ -135,12 +143,20 @@ Failure refused(const QString& text) {
 CounterTextRead ReadCounterText(const QString& path, const InheritedSurvey& survey, TestData& data) {
     CounterTextRead result;
     QString reason;
-    const std::optional<std::string> bytes = ReadFileBytes(path, LargestText, reason);
+    bool tooLarge = false;
+    const std::optional<std::string> bytes = ReadFileBytes(path, LargestText, reason, &tooLarge);
     if (!bytes) {
-        result.failure = Failure{Failure::Kind::Unreadable, DataFileNotices::unreadable(path, reason)};
+        result.failure =
+            tooLarge ? Failure{Failure::Kind::RefusedInput, DataFileNotices::oversized(path, LargestText)}
+                     : Failure{Failure::Kind::Unreadable, DataFileNotices::unreadable(path, reason)};
         return result;
     }
-    return ReadCounterRecords(Cp932().decode(*bytes, nullptr), path, survey, data);
+    return ReadCounterTextBytes(*bytes, path, survey, data);
+}
+
+CounterTextRead ReadCounterTextBytes(std::string_view bytes, const QString& name,
+                                     const InheritedSurvey& survey, TestData& data) {
+    return ReadCounterRecords(Cp932().decode(bytes, nullptr), name, survey, data);
 }
 
 CounterTextRead ReadCounterRecords(const QString& text, const QString& path, const InheritedSurvey& survey,

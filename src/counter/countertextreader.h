@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "platform/failure.h"
@@ -33,6 +34,9 @@ struct CounterTextRead {
 // be read, as RefusedInput when the text holds a record that cannot be read; the records read up to
 // there stay.
 CounterTextRead ReadCounterText(const QString& path, const InheritedSurvey& survey, TestData& data);
+// The same of the bytes of such a text, named `name` in the messages.
+CounterTextRead ReadCounterTextBytes(std::string_view bytes, const QString& name,
+                                     const InheritedSurvey& survey, TestData& data);
 // The same for the text itself; `path` names it in the messages.
 CounterTextRead ReadCounterRecords(const QString& text, const QString& path, const InheritedSurvey& survey,
                                    TestData& data);

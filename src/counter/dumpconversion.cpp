@@ -18,18 +18,22 @@ constexpr qsizetype RecordHeader = 16;   // digits: number, stamp, drops, header
 constexpr off_t LargestDump = 1 << 20;   // far above the 30722 bytes of a dump
 const QString LineEnd = QStringLiteral("\r\n");
 
+// The first line of the bytes without its line end.
+QString firstLineOf(std::string_view bytes) {
+    std::string_view line = bytes.substr(0, bytes.find('\n'));
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+}
+
 // The first line of a file without its line end, or nothing when the file cannot be read.
-std::optional<QString> firstLine(const QString& path, QString* reason) {
+std::optional<QString> firstLine(const QString& path, QString* reason, bool* tooLarge = nullptr) {
     QString why;
-    const std::optional<std::string> bytes = ReadFileBytes(path, LargestDump, why);
+    const std::optional<std::string> bytes = ReadFileBytes(path, LargestDump, why, tooLarge);
     if (!bytes) {
         if (reason) *reason = why;
         return std::nullopt;
     }
-    std::string_view line(*bytes);
-    line = line.substr(0, line.find('\n'));
-    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    return QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+    return firstLineOf(*bytes);
 }
 
 bool isHexDigit(QChar c) {
@@ -99,10 +103,19 @@ std::optional<Failure> DumpRecordsText(const QString& hex, const QString& dumpPa
     return std::nullopt;
 }
 
+std::optional<Failure> DumpBytesText(std::string_view bytes, const QString& dumpPath, QString& text) {
+    if (bytes.size() > static_cast<size_t>(LargestDump))
+        return refused(DataFileNotices::oversized(dumpPath, LargestDump));
+    return DumpRecordsText(firstLineOf(bytes), dumpPath, text);
+}
+
 std::optional<Failure> ConvertDump(const QString& dumpPath, const QString& textPath) {
     QString reason;
-    const std::optional<QString> dump = firstLine(dumpPath, &reason);
-    if (!dump) return Failure{Failure::Kind::Unreadable, DataFileNotices::unreadable(dumpPath, reason)};
+    bool tooLarge = false;
+    const std::optional<QString> dump = firstLine(dumpPath, &reason, &tooLarge);
+    if (!dump)
+        return tooLarge ? refused(DataFileNotices::oversized(dumpPath, LargestDump))
+                        : Failure{Failure::Kind::Unreadable, DataFileNotices::unreadable(dumpPath, reason)};
     QString text;
     if (std::optional<Failure> refusal = DumpRecordsText(*dump, dumpPath, text)) return refusal;
     Cp932 codec;

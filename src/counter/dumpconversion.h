@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <string_view>
 
 #include "platform/failure.h"
 
@@ -17,6 +18,8 @@ inline QString fileName() {
 // The text of the records of a dump's hexadecimal digits, as ConvertDump writes it; the same refusals,
 // naming the dump as `dumpPath`.
 std::optional<Failure> DumpRecordsText(const QString& hex, const QString& dumpPath, QString& text);
+// The same of a dump's bytes (its first line).
+std::optional<Failure> DumpBytesText(std::string_view bytes, const QString& dumpPath, QString& text);
 
 // Turns the memory dump at `dumpPath` into the readable text at `textPath` (CP932, CR LF): per record
 // a header line (number, MM/DD HH:MM, drops, header value) and its readings ten to a line, then the

@@ -27,6 +27,12 @@ QString tooLarge(const QString& path) {
         .arg(path);
 }
 
+QString oversized(const QString& path, qint64 largestBytes) {
+    return QStringLiteral("ファイル%1は大きすぎるため読込めません。(%2MBまで)")
+        .arg(path)
+        .arg(largestBytes >> 20);
+}
+
 QString leftOut(const QString& path) {
     return QStringLiteral(
                "ファイル%1には、計測値 0 の後にも計測値があるブロックがあります。\n"

@@ -14,6 +14,8 @@ QString notADataFile();
 QString unreadable(const QString& path, const QString& reason);
 QString damaged(const QString& path);
 QString tooLarge(const QString& path);
+// A file far larger than any of its kind, which is not read.
+QString oversized(const QString& path, qint64 largestBytes);
 QString leftOut(const QString& path);
 // The warnings of a data file loaded as far as it could be.
 QStringList warnings(const QString& path, const ReadResult& result);

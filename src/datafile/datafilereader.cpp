@@ -167,18 +167,26 @@ private:
 }  // namespace
 
 ReadResult ReadDataFile(const QString& path, TestData& data) {
-    ReadResult result;
     QString reason;
-    const std::optional<std::string> bytes = ReadFileBytes(path, LargestFile, reason);
+    bool tooLarge = false;
+    const std::optional<std::string> bytes = ReadFileBytes(path, LargestFile, reason, &tooLarge);
     if (!bytes) {
-        result.failure = Failure{Failure::Kind::Unreadable, DataFileNotices::unreadable(path, reason)};
+        ReadResult result;
+        result.failure =
+            tooLarge ? Failure{Failure::Kind::RefusedInput, DataFileNotices::oversized(path, LargestFile)}
+                     : Failure{Failure::Kind::Unreadable, DataFileNotices::unreadable(path, reason)};
         return result;
     }
-    if (FieldStream(*bytes).next() != Signature) {
+    return ReadDataBytes(*bytes, data);
+}
+
+ReadResult ReadDataBytes(std::string_view bytes, TestData& data) {
+    ReadResult result;
+    if (FieldStream(bytes).next() != Signature) {
         result.failure = Failure{Failure::Kind::RefusedInput, DataFileNotices::notADataFile()};
         return result;
     }
     clearBlocks(data);
-    BlockReader(*bytes, data, result).read();
+    BlockReader(bytes, data, result).read();
     return result;
 }

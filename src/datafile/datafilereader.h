@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <string_view>
 
 #include "platform/failure.h"
 
@@ -23,3 +24,5 @@ struct ReadResult {
 // block). Sets `MaxDrops` and `ExtFormat` to the layout found
 // and `CurBlock` to 1; leaves `DataFileName` to the caller.
 ReadResult ReadDataFile(const QString& path, TestData& data);
+// The same of a data file's bytes.
+ReadResult ReadDataBytes(std::string_view bytes, TestData& data);

@@ -12,7 +12,8 @@
 // Read with the system's calls rather than QFile, whose words for a folder are "Unknown error". A pipe
 // without a writer or a device that never ends are read as far as the limit and no further: opening
 // does not wait, and more than `largest` bytes are refused whatever the file claims its size is.
-std::optional<std::string> ReadFileBytes(const QString& path, off_t largest, QString& reason) {
+std::optional<std::string> ReadFileBytes(const QString& path, off_t largest, QString& reason,
+                                         bool* tooLarge) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         reason = systemErrorText(errno);
@@ -21,6 +22,7 @@ std::optional<std::string> ReadFileBytes(const QString& path, off_t largest, QSt
     struct stat status {};
     if (::fstat(fd, &status) == 0 && status.st_size > largest) {
         ::close(fd);
+        if (tooLarge) *tooLarge = true;
         reason = systemErrorText(EFBIG);
         return std::nullopt;
     }
@@ -39,6 +41,7 @@ std::optional<std::string> ReadFileBytes(const QString& path, off_t largest, QSt
     if (count < 0 && errno != EAGAIN) error = errno;
     ::close(fd);
     if (error == 0) return bytes;
+    if (tooLarge) *tooLarge = error == EFBIG;
     reason = systemErrorText(error);
     return std::nullopt;
 }

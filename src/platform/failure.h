@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // Why reading, writing or a job did not succeed: the kind a caller acts on (the command line's exit
 // code follows it) and the words the user is shown.
@@ -16,3 +17,9 @@ struct Failure {
     Kind kind;
     QString text;
 };
+
+// Offending input as a message quotes it: at most 40 characters, "…" marking the rest.
+inline QString quotedInput(QStringView input) {
+    constexpr qsizetype Longest = 40;
+    return input.size() <= Longest ? input.toString() : input.first(Longest).toString() + QChar(u'…');
+}

@@ -135,4 +135,34 @@ TEST_F(DataFileJobsTest, CsvWritesEveryDropOrTheSummary) {
     EXPECT_EQ(run({"csv", file("b.txt", "not a data file\r\n"), summary}).exitCode, 2);
 }
 
+// Inputs far larger than any of their kind are refused after reading at most their limit, whatever
+// kind of file they are; an offending item is quoted short.
+TEST_F(DataFileJobsTest, OversizedInputsAreRefusedAndQuotesStayShort) {
+    const QString big = folder.filePath("big.tmp");
+    QFile sparse(big);
+    ASSERT_TRUE(sparse.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(sparse.resize(200LL * 1024 * 1024));
+    sparse.close();
+    struct Case {
+        QStringList arguments;
+    };
+    const Case cases[] = {{{"import", big, folder.filePath("out.txt")}},
+                          {{"convert", big, folder.filePath("out.tmp")}},
+                          {{"dump", "/dev/zero"}}};
+    for (const Case& c : cases) {
+        const JobRun refused = run(c.arguments);
+        EXPECT_EQ(refused.exitCode, 2) << c.arguments.join(' ').toStdString();
+        EXPECT_NE(refused.err.find("大きすぎるため読込めません"), std::string::npos) << refused.err;
+    }
+
+    const std::string longItem(100000, '7');
+    const JobRun quoted =
+        run({"import",
+             file("long.tmp", "001 11/05 12:07 003 .0\r\n" + longItem +
+                                  "x\r\nGGT \x90\xa7\x8c\xe4\x94\xd4\x8d\x86  001 0003\r\n"),
+             folder.filePath("out.txt")});
+    EXPECT_EQ(quoted.exitCode, 2);
+    EXPECT_LT(quoted.err.size(), 400u) << quoted.err.substr(0, 400);
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <random>
 #include <vector>
 
 #include "model/testdata.h"
@@ -254,6 +255,37 @@ TEST_F(ReadingEntryTest, EditorOpensWithTheTypedCharacterOrTheCellText) {
         EXPECT_EQ(grid.editorText().toStdString(), "2.5");
         entry.EditKeyCode(KeyCode::Escape);
     }
+}
+
+// Whatever is typed where, the readings the block keeps never fall, so no penetration is negative.
+TEST(ReadingEntryProperty, RandomTypingKeepsTheReadingsRising) {
+    struct AnswerAll : Dialogs {
+        Answer message(const QString&, Buttons buttons, const QString&, Icon) override {
+            return defaultAnswer(buttons);
+        }
+        std::optional<QString> openFileName(const FileFilter&) override { return std::nullopt; }
+        std::optional<QString> saveFileName(const std::vector<FileFilter>&) override { return std::nullopt; }
+        std::optional<qint32> chooseColor() override { return std::nullopt; }
+    } dialogs;
+    TestData data;
+    FakeGrid grid;
+    ReadingEntry entry{data, grid, dialogs};
+    grid.commit = [&entry] { entry.InData(); };
+    std::mt19937 random(8122026);
+    const int keys[] = {KeyCode::Enter, KeyCode::Up, KeyCode::Down};
+    for (int step = 0; step < 3000; ++step) {
+        const int count = data.DropCount[1];
+        const int row = std::uniform_int_distribution<int>(1, count + 3)(random);
+        const double value = std::uniform_real_distribution<double>(-5, 1100)(random);
+        const QString text = step % 17 == 0 ? QStringLiteral("x") : QString::number(value, 'f', step % 3);
+        grid.select(row, 1);
+        entry.GridKeyPress(text.left(1));
+        grid.setEditorText(text);
+        entry.EditKeyCode(keys[step % 3]);
+        for (int drop = 1; drop <= data.DropCount[1]; ++drop)
+            ASSERT_GE(data.penetration(1, drop), 0.0f) << "step " << step << " drop " << drop;
+    }
+    EXPECT_GT(data.DropCount[1], 10);
 }
 
 }  // namespace
