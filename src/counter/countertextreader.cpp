@@ -185,7 +185,12 @@ CounterTextRead ReadCounterRecords(const QString& text, const QString& path, con
 
 QString LeftOutRecordsNotice(const std::vector<int>& numbers) {
     QStringList listed;
-    for (const int number : numbers) listed << Format::number(number, "0");
+    std::vector<bool> named(LargestRecordNumber + 1);
+    for (const int number : numbers) {
+        if (named[number]) continue;
+        named[number] = true;
+        listed << Format::number(number, "0");
+    }
     return QStringLiteral("記録番号 %1 のﾃﾞｰﾀは、読込める数(100ﾌﾞﾛｯｸ)を超えるため読込まれていません。")
         .arg(listed.join(QStringLiteral(", ")));
 }

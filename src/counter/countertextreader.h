@@ -41,5 +41,5 @@ CounterTextRead ReadCounterTextBytes(std::string_view bytes, const QString& name
 CounterTextRead ReadCounterRecords(const QString& text, const QString& path, const InheritedSurvey& survey,
                                    TestData& data);
 
-// What the user is told of records left out.
+// What the user is told of records left out: each number once, in the order the records came.
 QString LeftOutRecordsNotice(const std::vector<int>& numbers);

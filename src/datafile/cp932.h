@@ -22,6 +22,8 @@ public:
     // The CP932 bytes of a text. A character CP932 cannot store becomes "？" and clears `*exact`
     // (when given).
     QByteArray encode(QStringView text, bool* exact);
+    // The same, appended to `output`.
+    void encode(QStringView text, QByteArray& output, bool* exact);
 
 private:
     iconv_t decoder_;

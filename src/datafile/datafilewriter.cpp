@@ -18,11 +18,12 @@ std::array<const QString*, 8> surveyTexts(const TestData& data, int block) {
             &data.TestDay[block],    &data.TestPlace[block],  &data.PointNo[block],  &data.DropHeight[block]};
 }
 
-// The bytes a survey text is stored as; clears `*exact` (when given) when something was replaced.
-QByteArray storedText(Cp932& codec, const QString& text, bool* exact) {
-    if (!text.contains(u'"')) return codec.encode(text, exact);
+// Appends the bytes a survey text is stored as; clears `*exact` (when given) when something was
+// replaced.
+void appendStoredText(Cp932& codec, QByteArray& bytes, const QString& text, bool* exact) {
+    if (!text.contains(u'"')) return codec.encode(text, bytes, exact);
     if (exact) *exact = false;
-    return codec.encode(QString(text).replace(u'"', u'”'), exact);
+    codec.encode(QString(text).replace(u'"', u'”'), bytes, exact);
 }
 
 void appendInteger(QByteArray& bytes, int value) {
@@ -43,7 +44,7 @@ QByteArray DataFileBytes(const TestData& data) {
         appendInteger(bytes, block);
         for (const QString* text : surveyTexts(data, block)) {
             bytes += ",\"";
-            bytes += storedText(codec, *text, nullptr);
+            appendStoredText(codec, bytes, *text, nullptr);
             bytes += '"';
         }
         bytes += ',';
@@ -65,8 +66,12 @@ QByteArray DataFileBytes(const TestData& data) {
 bool SurveyTextsStorable(const TestData& data) {
     Cp932 codec;
     bool exact = true;
+    QByteArray scratch;
     for (int block = 1; block <= data.BlockCount; ++block)
-        for (const QString* text : surveyTexts(data, block)) storedText(codec, *text, &exact);
+        for (const QString* text : surveyTexts(data, block)) {
+            appendStoredText(codec, scratch, *text, &exact);
+            scratch.clear();
+        }
     return exact;
 }
 

@@ -70,4 +70,25 @@ TEST(Cp932Decoding, EveryInvalidByteBecomesOneReplacement) {
     EXPECT_EQ(across.at(4095), QChar(u'あ'));
 }
 
+// A character CP932 lacks (a surrogate pair counting as one, a lone surrogate as one) becomes one
+// "？", and the character after it is converted as usual.
+TEST(Cp932Encoding, EachMissingCharacterBecomesOneQuestionMark) {
+    const struct {
+        QString text;
+        std::string bytes;
+    } cases[] = {
+        {QStringLiteral("한ヽ"), "\x81\x48\x81\x52"},
+        {QString::fromUtf16(u"\U0001F600a"),
+         "\x81\x48"
+         "a"},
+        {QString(QChar(0xD800)) + QStringLiteral("あ"), "\x81\x48\x82\xA0"},
+        {QStringLiteral("éé表"), "\x81\x48\x81\x48\x95\x5C"},
+    };
+    for (const auto& [text, bytes] : cases) {
+        bool exact = true;
+        EXPECT_EQ(Cp932().encode(text, &exact).toStdString(), bytes) << text.toStdString();
+        EXPECT_FALSE(exact);
+    }
+}
+
 }  // namespace
