@@ -1,25 +1,25 @@
 // Starts the application's main window as the application does — or, with the argument "bare", a
 // plain QMainWindow, or with "label" a plain QMainWindow showing one Japanese label (the cost of
-// loading the fonts) — and quits once that window has been painted for the first time.
+// loading the fonts) — and ends once that window has been painted for the first time.
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
+#include <cstdlib>
 #include <memory>
 
 #include "mainwin/mainapplication.h"
-#include "platform/appinfo.h"
 #include "platform/gui/fonts.h"
-#include "platform/gui/translations.h"
 
 namespace {
 
-class QuitAfterFirstPaint : public QObject {
+// Children paint in the same pass; the queued end runs after it. The process ends there and then:
+// closing the windows and writing the settings come after start-up, and are not measured.
+class EndAfterFirstPaint : public QObject {
 public:
     bool eventFilter(QObject*, QEvent* event) override {
-        // Children paint in the same pass; the queued quit runs after it.
-        if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        if (event->type() == QEvent::Paint) QTimer::singleShot(0, [] { std::_Exit(0); });
         return false;
     }
 };
@@ -33,9 +33,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<MainApplication> full;
     QWidget* window = nullptr;
     if (mode == "main") {
-        QApplication::setApplicationName(AppInfo::title());
-        installApplicationFonts();
-        installJapaneseQtTexts();
+        MainApplication::setUp();
         full = std::make_unique<MainApplication>();
         window = &full->window();
     } else {
@@ -47,8 +45,8 @@ int main(int argc, char* argv[]) {
         }
         window = plain.get();
     }
-    QuitAfterFirstPaint quitter;
-    window->installEventFilter(&quitter);
+    EndAfterFirstPaint ender;
+    window->installEventFilter(&ender);
     window->show();
     return QApplication::exec();
 }

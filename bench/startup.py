@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Start-up to the first painted main window, side by side with a bare QMainWindow started the same way.
 
-Each start is a fresh process that quits after its window's first paint; the figure is the median wall
+Each start is a fresh process that ends at its window's first paint; the figure is the median wall
 time over many alternating starts. Target: the application within 1.25 times a bare window with one
 Japanese label (which pays for loading the fonts, as the application must).
 """

@@ -5,12 +5,9 @@
 
 #include "app/counterjobsteps.h"
 #include "app/jobmessages.h"
-#include "appicon/appicon.h"
 #include "counter/portsetting.h"
 #include "mainwin/mainapplication.h"
 #include "platform/appinfo.h"
-#include "platform/gui/fonts.h"
-#include "platform/gui/translations.h"
 
 namespace {
 
@@ -37,11 +34,7 @@ int startGui(int argc, char* argv[], const GuiOptions& options) {
             return jobExit(refusal);
 
     QApplication application(argc, argv);
-    QApplication::setApplicationName(AppInfo::title());
-    QApplication::setDesktopFileName(AppInfo::desktopId());
-    QApplication::setWindowIcon(applicationIcon());
-    installApplicationFonts();
-    installJapaneseQtTexts();
+    MainApplication::setUp();
 
     MainApplication main;
     if (port.sessionPort) main.setSessionPort(*port.sessionPort);

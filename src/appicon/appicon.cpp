@@ -1,10 +1,12 @@
 #include "appicon/appicon.h"
 
 #include <QColor>
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygonF>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -73,15 +75,39 @@ QByteArray applicationIconSvg() {
     return svg;
 }
 
-QIcon applicationIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+namespace {
+
+// Draws the icon only when a size of it is asked for: at start-up nothing may need it yet.
+class ApplicationIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        const int size = std::min(rect.width(), rect.height());
+        painter->save();
+        painter->translate(rect.x() + (rect.width() - size) / 2, rect.y() + (rect.height() - size) / 2);
+        paintApplicationIcon(*painter, size);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
-        paintApplicationIcon(painter, size);
+        paint(&painter, image.rect(), mode, state);
         painter.end();
-        icon.addPixmap(QPixmap::fromImage(image));
+        return QPixmap::fromImage(image);
     }
-    return icon;
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const int size : {16, 24, 32, 48, 64, 128, 256}) sizes << QSize(size, size);
+        return sizes;
+    }
+
+    QIconEngine* clone() const override { return new ApplicationIconEngine; }
+};
+
+}  // namespace
+
+QIcon applicationIcon() {
+    return QIcon(new ApplicationIconEngine);
 }

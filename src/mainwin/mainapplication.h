@@ -14,6 +14,10 @@
 // window, made once the application object exists.
 class MainApplication {
 public:
+    // Names the application and sets up its icon, style, fonts and Japanese texts; once, after the
+    // application object exists and before a MainApplication is made.
+    static void setUp();
+
     MainApplication();
 
     frmMain& window() { return window_; }
