@@ -219,7 +219,7 @@ double tenths(float value) {
     // decimal it stands for (1.05f prints as "1.05" and shows as "1.1"). Below 10^5 the floats lie closer
     // together than the tenths, so a half tenth that reads back as this float is its shortest text.
     if (!(magnitude < 1e5f)) return valueOf(number(value, "0.0"));
-    const double scaled = static_cast<double>(magnitude) * 10;  // exact
+    const double scaled = static_cast<double>(magnitude) * 10;               // exact
     const auto below = static_cast<double>(static_cast<long long>(scaled));  // floor: not negative
     const double fraction = scaled - below;
     // Floats below 10^5 lie less than 0.008 apart: only near a half tenth can the text be one.

@@ -156,7 +156,8 @@ TEST_F(SaveFileAtomicallyTest, TargetThatCannotBeAFileIsRefusedWithTheReason) {
               QStringLiteral("ファイルまたはフォルダーがありません"));
     EXPECT_EQ(reasonOf(SaveFileAtomically(path + "/data.txt", "new")),
               QStringLiteral("パスの途中にフォルダーでないものがあります"));
-    EXPECT_EQ(reasonOf(SaveFileAtomically(folder.path(), "new")), QStringLiteral("ファイルではなくフォルダーです"));
+    EXPECT_EQ(reasonOf(SaveFileAtomically(folder.path(), "new")),
+              QStringLiteral("ファイルではなくフォルダーです"));
     EXPECT_EQ(bytesOf(path), "old");
 }
 

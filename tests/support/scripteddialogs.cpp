@@ -48,7 +48,8 @@ std::optional<qint32> ScriptedDialogs::chooseColor() {
 }
 
 std::optional<QString> ScriptedDialogs::fileDialog(Kind kind, const std::vector<FileFilter>& filters) {
-    shownFileDialogs_.push_back({kind == Kind::SaveFile, filters.empty() ? FileFilter{} : filters.front(), filters});
+    shownFileDialogs_.push_back(
+        {kind == Kind::SaveFile, filters.empty() ? FileFilter{} : filters.front(), filters});
     const char* name = kind == Kind::SaveFile ? "file-save dialog" : "file-open dialog";
     if (script_.empty() || script_.front().kind != kind) {
         ADD_FAILURE() << "unexpected " << name;

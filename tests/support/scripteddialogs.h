@@ -19,7 +19,7 @@ struct ShownBox {
 
 // A file dialog as a test saw it.
 struct ShownFileDialog {
-    bool save;  // a save dialog, else an open dialog
+    bool save;          // a save dialog, else an open dialog
     FileFilter filter;  // the first type listed
     std::vector<FileFilter> filters;
 };
