@@ -10,8 +10,10 @@ TransferDriver::TransferDriver(SerialLine& line, std::chrono::milliseconds timeL
     pacing_.setSingleShot(true);
     pacing_.setTimerType(Qt::PreciseTimer);
     limit_.setSingleShot(true);
+    settle_.setSingleShot(true);
     QObject::connect(&pacing_, &QTimer::timeout, [this] { apply(protocol_.tick()); });
     QObject::connect(&limit_, &QTimer::timeout, [this] { limitReached(); });
+    QObject::connect(&settle_, &QTimer::timeout, [this] { apply(protocol_.settled()); });
     line_.received = [this] {
         if (awaitingFirstChunk_ && deadline_) {
             // The counter has started: the rest of the chunk, and every reply after it, comes within
@@ -64,6 +66,7 @@ bool TransferDriver::run(const TransferProtocol::Reaction& first) {
     if (protocol_.running()) apply(protocol_.abort({TransferFailure::Kind::Stopped, {}, {}}));
     pacing_.stop();
     limit_.stop();
+    settle_.stop();
     deadline_.reset();
     failure_ = protocol_.failure();
     return !failure_;
@@ -74,6 +77,7 @@ void TransferDriver::apply(const TransferProtocol::Reaction& reaction) {
     switch (reaction.next) {
         case TransferProtocol::Next::Same: break;
         case TransferProtocol::Next::Characters: armLimit(); break;
+        case TransferProtocol::Next::Settle: settle_.start(SettleTime); break;
         case TransferProtocol::Next::Tick:
             deadline_.reset();
             pacing_.start(interval_);
@@ -81,6 +85,7 @@ void TransferDriver::apply(const TransferProtocol::Reaction& reaction) {
         case TransferProtocol::Next::Done:
             deadline_.reset();
             pacing_.stop();
+            settle_.stop();
             if (loop_) loop_->quit();
             break;
     }

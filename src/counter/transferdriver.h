@@ -16,6 +16,9 @@ inline constexpr std::chrono::milliseconds ReplyTimeLimit{10000};
 // The counter sends its first chunk only once the operator has turned its switch; this wait is longer.
 // Closing the progress window ends it sooner.
 inline constexpr std::chrono::milliseconds FirstChunkTimeLimit{60000};
+// A quiet moment after the first chunk's characters: far longer than a character at 4800 bit/s, far
+// shorter than anything the operator notices.
+inline constexpr std::chrono::milliseconds SettleTime{100};
 
 // Runs the transfer phases on an open serial line: the protocol reacts to the line's characters, the
 // pacing timer and the time limit, all delivered by the event loop, so a quiet line costs no work.
@@ -61,6 +64,7 @@ private:
     TransferProtocol protocol_;
     QTimer pacing_;
     QTimer limit_;
+    QTimer settle_;
     int interval_ = 0;
     QEventLoop* loop_ = nullptr;
     std::optional<Clock::time_point> deadline_;  // of the wait for characters in progress

@@ -5,6 +5,7 @@ using Step = TransferProgress::Step;
 TransferProtocol::Reaction TransferProtocol::startReceive() {
     state_ = State::FirstChunk;
     failure_.reset();
+    waiting_.clear();
     dump_.clear();
     dump_.reserve(ChunkCount * ChunkDigits);
     chunks_ = 0;
@@ -42,6 +43,14 @@ TransferProtocol::Reaction TransferProtocol::tick() {
     return reaction;
 }
 
+TransferProtocol::Reaction TransferProtocol::settled() {
+    if (state_ != State::FirstChunk || waiting_.size() < ChunkDigits + 1) return {};
+    const qsizetype start = waiting_.size() - (ChunkDigits + 1);
+    if (waiting_.at(start) != 'A') return fail({TransferFailure::Kind::WrongFirstCharacter, waiting_, {}});
+    waiting_.remove(0, start + 1);
+    return takeChunk();
+}
+
 TransferProtocol::Reaction TransferProtocol::abort(const TransferFailure& failure) {
     if (!running()) return {};
     return fail(failure);
@@ -52,8 +61,7 @@ TransferProtocol::Reaction TransferProtocol::consume() {
     switch (state_) {
         case State::FirstChunk:
             if (waiting_.size() < ChunkDigits + 1) return {};
-            if (waiting_.front() != 'A')
-                return fail({TransferFailure::Kind::WrongFirstCharacter, waiting_, {}});
+            if (waiting_.size() > ChunkDigits + 1 || waiting_.front() != 'A') return {{}, Next::Settle};
             waiting_.remove(0, 1);
             return takeChunk();
         case State::Chunk:

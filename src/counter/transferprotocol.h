@@ -14,7 +14,9 @@
 //
 // Receive phase: the counter sends "A" and the first 16-byte chunk as 32 hexadecimal digits by itself;
 // after one pacing interval the PC requests each further chunk with "A", 960 chunks in all, and
-// acknowledges the last with "A". Write phase: the counter announces itself with "S"; the PC sends the
+// acknowledges the last with "A". The counter then waits, so the first chunk is the last thing in the
+// line before a quiet moment: characters before it are the rest of an earlier transfer and are skipped.
+// Write phase: the counter announces itself with "S"; the PC sends the
 // system-area image one byte at a time, each answered with "A".
 class TransferProtocol {
 public:
@@ -27,6 +29,7 @@ public:
         Same,        // the wait in progress goes on
         Characters,  // a new wait for the counter's characters begins: its time limit starts
         Tick,        // wait for one pacing interval
+        Settle,      // wait until the line has been quiet for a moment, then call settled()
         Done,        // the phase has ended, completed or failed
     };
     struct Reaction {
@@ -38,6 +41,9 @@ public:
     Reaction startWrite(const QByteArray& image);
     Reaction received(QByteArrayView characters);
     Reaction tick();
+    // The line has been quiet since the last characters: before the first chunk, what came before its
+    // last 33 characters was left in the line by an earlier transfer.
+    Reaction settled();
     // Ends a phase in progress with the failure; does nothing between phases.
     Reaction abort(const TransferFailure& failure);
 

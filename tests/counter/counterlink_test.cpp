@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include "counter/systemareaimage.h"
@@ -149,6 +150,21 @@ TEST(CounterLink, ACounterThatIsUnpluggedEndsTheReadAsDisconnected) {
     ASSERT_TRUE(outcome.failure);
     EXPECT_EQ(outcome.failure->kind, Kind::Disconnected);
     EXPECT_TRUE(outcome.failure->windowText().contains(QStringLiteral("接続が切れた")));
+}
+
+// A read stopped while a chunk is on its way leaves the rest of it in the line; the read tried again on
+// the same port skips it and receives the whole memory.
+TEST(CounterLink, AReadStoppedMidwayCanBeRetriedOnTheSamePort) {
+    Link counter({QStringLiteral("--repeat"), QStringLiteral("--baud-chunks"), QStringLiteral("12")});
+    QTimer::singleShot(400ms, &counter.link, [&counter] { counter.link.stop(); });
+    const CounterLink::Outcome stopped = counter.read(false);
+    ASSERT_TRUE(stopped.failure);
+    EXPECT_EQ(stopped.failure->kind, Kind::Stopped);
+
+    QTest::qWait(150);  // the operator answers the message before trying again
+    const CounterLink::Outcome retried = counter.read(false);
+    EXPECT_TRUE(retried.received) << (retried.failure ? retried.failure->windowText().toStdString() : "");
+    EXPECT_EQ(readFile(counter.dumpPath()), memoryOf({}));
 }
 
 TEST(TransferDriver, EveryWaitEndsAtTheTimeLimitWithWhatCameSoFar) {

@@ -45,7 +45,7 @@ TransferProtocol::Reaction receiveRemainingChunks(TransferProtocol& protocol) {
     return reaction;
 }
 
-TEST(TransferProtocol, FirstChunkNeedsThirtyThreeCharactersStartingWithA) {
+TEST(TransferProtocol, FirstChunkIsThirtyThreeCharactersStartingWithAAfterWhatAnEarlierTransferLeft) {
     TransferProtocol protocol;
     const auto start = protocol.startReceive();
     EXPECT_EQ(start.next, Next::Characters);
@@ -61,9 +61,18 @@ TEST(TransferProtocol, FirstChunkNeedsThirtyThreeCharactersStartingWithA) {
     EXPECT_EQ(percent(protocol), "% 受信");
     EXPECT_EQ(status(protocol), "[受信中] --> ﾃﾗｺｶｳﾝﾀからﾃﾞｰﾀを受信しています。");
 
+    // What came before the first chunk once the line is quiet was left there by an earlier transfer.
+    TransferProtocol retried;
+    retried.received("FFFF");  // before the phase: gone with the transfer it belonged to
+    retried.startReceive();
+    EXPECT_EQ(retried.received("FFFFFFFFA" + digits(1)).next, Next::Settle);
+    EXPECT_EQ(retried.settled().next, Next::Tick);
+    EXPECT_EQ(retried.dump(), digits(1));
+
     TransferProtocol refused;
     refused.startReceive();
-    EXPECT_EQ(refused.received("B" + digits(1)).next, Next::Done);
+    EXPECT_EQ(refused.received("B" + digits(1)).next, Next::Settle);
+    EXPECT_EQ(refused.settled().next, Next::Done);
     ASSERT_TRUE(refused.failure());
     EXPECT_EQ(refused.failure()->kind, Kind::WrongFirstCharacter);
     EXPECT_EQ(refused.failure()->received, "B" + digits(1));

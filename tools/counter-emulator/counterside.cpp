@@ -25,8 +25,8 @@ public:
     }
 
 private:
-    bool send(const std::string& characters) {
-        if (line_.write(characters, settings_.paced)) return true;
+    bool send(const std::string& characters, bool paced) {
+        if (line_.write(characters, paced)) return true;
         return hungUp();
     }
 
@@ -71,12 +71,13 @@ private:
             std::string text = digits.substr(std::size_t(chunk - 1) * ChunkDigits, ChunkDigits);
             if (faults.garbledChunk && chunk == *faults.garbledChunk) text[0] = 'G';
             if (chunk == 1) text.insert(text.begin(), faults.firstCharacter);
+            const bool paced = settings_.paced || chunk <= settings_.pacedChunks;
             if (faults.silentAfterCharacters) {
                 const int left = *faults.silentAfterCharacters - charactersSent_;
                 if (left < int(text.size()))
-                    return send(text.substr(0, std::size_t(std::max(left, 0)))) && fallSilent();
+                    return send(text.substr(0, std::size_t(std::max(left, 0))), paced) && fallSilent();
             }
-            if (!send(text)) return false;
+            if (!send(text, paced)) return false;
             charactersSent_ += int(text.size());
             ++report_.chunksSent;
             if (!awaitRequest(chunk < ChunkCount ? "request for chunk " + std::to_string(chunk + 1)
@@ -89,7 +90,7 @@ private:
 
     bool writePhase() {
         const Faults& faults = settings_.faults;
-        if (!send(faults.ready)) return false;
+        if (!send(faults.ready, settings_.paced)) return false;
         while (int(image_.size()) < ImageSize) {
             if (faults.silentAfterBytes && report_.imageBytes >= *faults.silentAfterBytes)
                 return fallSilent();
@@ -102,7 +103,7 @@ private:
             ++report_.imageBytes;
             const bool wrong =
                 faults.wrongAcknowledgementAt && report_.imageBytes == *faults.wrongAcknowledgementAt;
-            if (!send(wrong ? faults.wrongAcknowledgement : "A")) return false;
+            if (!send(wrong ? faults.wrongAcknowledgement : "A", settings_.paced)) return false;
         }
         return true;
     }

@@ -28,6 +28,7 @@ struct SessionSettings {
     std::string memoryDigits;  // the 30720 digits of the data memory
     Faults faults;
     bool paced = false;                  // characters at the real 4800 bit/s
+    int pacedChunks = 0;                 // the first chunks of a session at 4800 bit/s, the rest at once
     std::chrono::milliseconds delay{0};  // from the program's opening the port to the first chunk
     ExpectedParameters parameters;
     std::string savePath;  // where the received image goes, if anywhere

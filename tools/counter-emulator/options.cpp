@@ -18,6 +18,7 @@ const char* const Usage =
     "Session:\n"
     "  --delay MS                 pause between the port's opening and the first chunk (default 1000)\n"
     "  --baud                     send at the real 4800 bit/s\n"
+    "  --baud-chunks N            send the first N chunks of a session at 4800 bit/s\n"
     "  --save FILE                save the received 1024-byte image\n"
     "  --parameters A,B,C,D,E,F   expected parameter bytes, * for any (default 1,20,2,20,*,0)\n"
     "  --repeat                   serve one session after another\n"
@@ -96,6 +97,8 @@ OptionsOrError parseOptions(int argc, char* argv[]) {
                 session.delay = std::chrono::milliseconds(number());
             } else if (option == "--baud") {
                 session.paced = true;
+            } else if (option == "--baud-chunks") {
+                session.pacedChunks = number();
             } else if (option == "--save") {
                 session.savePath = value();
             } else if (option == "--parameters") {

@@ -73,8 +73,12 @@ std::optional<SerialOpenFailure> QtSerialLine::open(const QString& device) {
     return failure;
 }
 
+// What is still in the device's buffers belongs to the transfer that ends with the closing. (Clearing
+// them at the opening instead could take the first chunk of a counter that sends at once.)
 void QtSerialLine::close() {
-    if (port_.isOpen()) port_.close();
+    if (!port_.isOpen()) return;
+    port_.clear(QSerialPort::AllDirections);
+    port_.close();
 }
 
 // The counter waits for each request and each image byte, so they go to the device at once. Writing
