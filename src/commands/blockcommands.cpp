@@ -50,7 +50,7 @@ bool BlockCommands::requireData() {
 }
 
 bool BlockCommands::mayDiscardData() {
-    return !data_.anyDrops() ||
+    return !(data_.anyDrops() || data_.Modified) ||
            dialogs_.message(QStringLiteral("現在作業中のデータはクリアされますが、よろしいですか？"),
                             Buttons::YesNoDefaultNo, QStringLiteral("データ読込みの確認")) == Answer::Yes;
 }

@@ -39,7 +39,7 @@ public:
 
     // Commands that need data refuse with a message when the shown block has no drops.
     bool requireData();
-    // Whether the data in memory may be replaced: asked while any block holds drops.
+    // Whether the data in memory may be replaced: asked while any block holds drops or anything is unsaved.
     bool mayDiscardData();
 
     void TopBlock();

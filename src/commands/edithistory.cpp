@@ -21,7 +21,7 @@ void EditHistory::changed() {
         if (recorder_) recorder_->forgetSteps();
         return;
     }
-    if (data_.sameReadings(*last_)) {
+    if (data_.sameReadings(*last_) && data_.sameSurveyTexts(*last_)) {
         last_ = std::make_shared<const TestData>(data_);
         return;
     }

@@ -22,9 +22,9 @@ public:
 
 // Turns every change of the data set's readings into a step for undo and redo. It listens to the data
 // set's change notice, so that whatever command changed them (a typed reading, insert, delete, a block
-// added, removed or cleared, データ補正, a counter import) makes one step, and compares them with the
-// last step's, so that a command that changed nothing makes none. Survey texts typed between steps
-// belong to the next step's starting point; undo and redo change only the texts a step changed.
+// added, removed or cleared, データ補正, a counter import, a survey text edited) makes one step, and
+// compares them with the last step's, so that a command that changed nothing makes none. Undo and redo
+// change only the texts a step changed.
 class EditHistory {
 public:
     EditHistory(TestData& data, ReadingEntry& entry, BlockCommands& blocks);

@@ -92,6 +92,14 @@ void FileCommands::saveAs() {
     if (path && !path->isEmpty()) saveTo(*path);
 }
 
+bool FileCommands::saveChanges() {
+    entry_.settle();
+    if (refuseWithoutData(QStringLiteral("データがありません。"))) return false;
+    if (!data_.DataFileName.isEmpty()) return saveTo(data_.DataFileName);
+    const std::optional<QString> path = dialogs_.saveFileName({DataFiles});
+    return path && !path->isEmpty() && saveTo(*path);
+}
+
 void FileCommands::correctReadings() {
     entry_.settle();
     if (refuseWithoutData(QStringLiteral("データが読込まれていません。"))) return;
@@ -107,18 +115,19 @@ bool FileCommands::refuseWithoutData(const QString& text) {
 }
 
 // The file becomes the current data file only once it holds the data.
-void FileCommands::saveTo(const QString& path) {
+bool FileCommands::saveTo(const QString& path) {
     blocks_.StoreBlockHeader();
     if (!SurveyTextsStorable(data_) && dialogs_.message(DataFileNotices::unstorableQuestion(), Buttons::YesNo,
                                                         QStringLiteral("保存できない文字")) != Answer::Yes)
-        return;
+        return false;
     data_.ExtFormat = 1;
     if (const std::optional<Failure> failure = WriteDataFile(path, data_)) {
         dialogs_.message(failure->text, Buttons::Ok, QStringLiteral("保存エラー"), Icon::Critical);
-        return;
+        return false;
     }
     data_.DataFileName = path;
     data_.Modified = false;
     survey_.setCaption(mainCaption(path));
     data_.changed.notify();
+    return true;
 }

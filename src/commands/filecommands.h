@@ -28,6 +28,9 @@ public:
     // 名前を付けて保存 (mnuSaveName): saves under a name chosen in a dialog, replacing such a file
     // without asking.
     void saveAs();
+    // Saves unsaved changes before they would be lost: into the current data file without a question, or
+    // under a name chosen in a dialog when there is none. True when they were saved.
+    bool saveChanges();
     // データ補正 (mnuFileCheck): removes the readings that break the rising depth sequence, in every block.
     void correctReadings();
 
@@ -36,7 +39,7 @@ public:
 
 private:
     bool refuseWithoutData(const QString& text);
-    void saveTo(const QString& path);
+    bool saveTo(const QString& path);
 
     TestData& data_;
     Dialogs& dialogs_;

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <algorithm>
 
@@ -116,6 +117,19 @@ frmMain::frmMain(const MainWindowParts& parts, QWidget* parent)
         {surveyName_, testerName_, testPlace_, dropHeight_, pointNo_, year_, month_, day_}, *grid_, dialogs_,
         [this] { return static_cast<int>(data_.CurBlock); }, this);
     prepareGrid();
+    watchSurveyEdits();
+}
+
+// A survey text edited is stored in the shown block at once, so that it counts as an unsaved change (and
+// an undoable step) the moment it is typed.
+void frmMain::watchSurveyEdits() {
+    const auto edited = [this] {
+        if (!showingFields_) commands_.blocks.storeSurveyTexts();
+    };
+    for (QLineEdit* field : {surveyName_, testerName_, testPlace_, pointNo_, year_})
+        connect(field, &QLineEdit::textChanged, this, edited);
+    for (QComboBox* list : {dropHeight_, month_, day_})
+        connect(list, &QComboBox::editTextChanged, this, edited);
 }
 
 // The grid outlives the commands (it is a child widget): it must not commit an edit into them while it
@@ -209,6 +223,7 @@ QString frmMain::fieldText(SurveyField field) const {
 }
 
 void frmMain::setFieldText(SurveyField field, const QString& text) {
+    const QScopedValueRollback showing(showingFields_, true);
     switch (field) {
         case SurveyField::SurveyName: surveyName_->setText(text); break;
         case SurveyField::TesterName: testerName_->setText(text); break;
@@ -287,14 +302,28 @@ void frmMain::freeAreaReleased(Qt::MouseButton button, Qt::KeyboardModifiers mod
     }
 }
 
-bool frmMain::quitConfirmed() {
-    return dialogs_.message(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌを終了してもよろしいですか？"), Buttons::YesNo,
-                            QStringLiteral("終了確認")) == Answer::Yes;
+// With unsaved changes the question is whether to save them first (a save that fails or is cancelled
+// keeps the program running); without, the menu's 終了 still asks whether to quit at all. A counter read
+// in progress has nothing to save yet: it is only asked whether to quit.
+bool frmMain::mayQuit(bool askWithoutChanges) {
+    commands_.entry.settle();
+    commands_.blocks.storeSurveyTexts();
+    const QString title = QStringLiteral("終了確認");
+    const bool reading = parts_.link.running();
+    if (!data_.Modified || reading)
+        return !(askWithoutChanges || reading) ||
+               dialogs_.message(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌを終了してもよろしいですか？"), Buttons::YesNo,
+                                title) == Answer::Yes;
+    switch (dialogs_.message(QStringLiteral("データが変更されています。終了する前に保存しますか？"),
+                             Buttons::SaveDiscardCancel, title)) {
+        case Answer::Save: return commands_.files.saveChanges();
+        case Answer::Discard: return true;
+        default: return false;
+    }
 }
 
 void frmMain::quit() {
-    commands_.entry.settle();
-    if (!quitConfirmed()) return;
+    if (!mayQuit(true)) return;
     quitting_ = true;
     close();
 }
@@ -358,17 +387,12 @@ void frmMain::showAbout() {
     about_->raise();
 }
 
-// Closed by its frame, the window asks first when there are unsaved changes, the fields and an open
-// edit counted. A transfer in progress is stopped, and the program ends although the transfer's windows
-// are still open.
+// Closed by its frame, the window asks only when there are unsaved changes, an open edit counted. A
+// transfer in progress is stopped, and the program ends although the transfer's windows are still open.
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (!quitting_) {
-        commands_.entry.settle();
-        commands_.blocks.storeSurveyTexts();
-        if (data_.Modified && !quitConfirmed()) {
-            event->ignore();
-            return;
-        }
+    if (!quitting_ && !mayQuit(false)) {
+        event->ignore();
+        return;
     }
     // A read in progress is stopped and the program ends once the transfer has unwound.
     if (parts_.link.running()) {

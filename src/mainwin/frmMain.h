@@ -113,7 +113,8 @@ private:
     void createMenus();
     void prepareGrid();
     void quit();
-    bool quitConfirmed();
+    bool mayQuit(bool askWithoutChanges);
+    void watchSurveyEdits();
     void showListing();
     void showGraph();
     void openGraph();
@@ -152,8 +153,9 @@ private:
     K40DevSubForm* transferProgress_ = nullptr;
     ChangeNotifier::Subscription dataChanged_;
     RecentFiles recent_;
-    QString lastFile_;       // the data file last put on the recent list
-    bool quitting_ = false;  // the quit question was answered: close without asking again
+    QString lastFile_;            // the data file last put on the recent list
+    bool quitting_ = false;       // the quit question was answered: close without asking again
+    bool showingFields_ = false;  // the fields are being filled from the data set, not edited
     QPointer<QWidget> listing_;
     QPointer<QWidget> graph_;
     QPointer<QWidget> summary_;

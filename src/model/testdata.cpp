@@ -3,9 +3,7 @@
 void TestData::emptyBlocks() {
     for (int block = 1; block <= BlockCount; ++block) {
         BlockNo[block] = 0;
-        for (auto* texts :
-             {&SurveyName, &TesterName, &TestYear, &TestMonth, &TestDay, &TestPlace, &PointNo, &DropHeight})
-            (*texts)[block].clear();
+        for (auto texts : SurveyTexts) (this->*texts)[block].clear();
         for (int drop = 1; drop <= DropCount[block]; ++drop) Measure[block][drop] = 0.0f;
         DropCount[block] = 0;
     }
@@ -28,6 +26,26 @@ bool TestData::sameReadings(const TestData& other) const {
     return true;
 }
 
+bool TestData::sameSurveyTexts(const TestData& other) const {
+    for (auto texts : SurveyTexts)
+        if (this->*texts != other.*texts) return false;
+    return true;
+}
+
+std::optional<std::pair<int, int>> TestData::soleSurveyTextDifference(const TestData& other) const {
+    std::optional<std::pair<int, int>> found;
+    for (int text = 0; text < int(SurveyTexts.size()); ++text) {
+        const auto& mine = this->*SurveyTexts[text];
+        const auto& theirs = other.*SurveyTexts[text];
+        for (int block = 1; block < BlockSlots; ++block) {
+            if (mine[block] == theirs[block]) continue;
+            if (found) return std::nullopt;
+            found = std::pair{block, text};
+        }
+    }
+    return found;
+}
+
 void TestData::turnTo(const TestData& side, const TestData& other) {
     BlockCount = side.BlockCount;
     DropCount = side.DropCount;
@@ -37,8 +55,5 @@ void TestData::turnTo(const TestData& side, const TestData& other) {
             if ((side.*field)[block] != (other.*field)[block]) (this->*field)[block] = (side.*field)[block];
     };
     take(&TestData::BlockNo);
-    for (auto texts :
-         {&TestData::SurveyName, &TestData::TesterName, &TestData::TestYear, &TestData::TestMonth,
-          &TestData::TestDay, &TestData::TestPlace, &TestData::PointNo, &TestData::DropHeight})
-        take(texts);
+    for (auto texts : SurveyTexts) take(texts);
 }

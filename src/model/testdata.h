@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
+#include <optional>
+#include <utility>
 
 #include "model/changenotifier.h"
 
@@ -48,6 +50,11 @@ struct TestData {
     // The same readings: the same block count, and in each block in use the same drops (slots beyond
     // them do not count).
     bool sameReadings(const TestData& other) const;
+    // The same survey texts in every block slot.
+    bool sameSurveyTexts(const TestData& other) const;
+    // When two data sets differ in one survey text of one block and in no other text: that block and the
+    // text's place in `SurveyTexts`.
+    std::optional<std::pair<int, int>> soleSurveyTextDifference(const TestData& other) const;
     // Turns the blocks to `side` of a change whose other side is `other`: the readings and counts as on
     // that side, survey texts and block numbers only where the change touched them, so that texts
     // typed since stay. The block shown, the data file, its layout and the drop capacity stay.
@@ -57,3 +64,8 @@ struct TestData {
     // BlockCount, MaxDrops, ExtFormat and DataFileName stay.
     void emptyBlocks();
 };
+
+// The eight survey texts of a block, in the order of the fields on screen.
+inline constexpr std::array SurveyTexts{&TestData::SurveyName, &TestData::TesterName, &TestData::TestPlace,
+                                        &TestData::DropHeight, &TestData::PointNo,    &TestData::TestYear,
+                                        &TestData::TestMonth,  &TestData::TestDay};

@@ -9,6 +9,7 @@ Answer defaultAnswer(Buttons buttons) {
         case Buttons::YesNoDefaultNo: return Answer::No;
         case Buttons::OkCancel: return Answer::Ok;
         case Buttons::CancelRetryContinue: return Answer::Cancel;
+        case Buttons::SaveDiscardCancel: return Answer::Save;
     }
     return Answer::Ok;
 }

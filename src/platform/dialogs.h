@@ -12,9 +12,10 @@ enum class Buttons {
     YesNoDefaultNo,  // いいえ is the default: every destructive question
     OkCancel,
     CancelRetryContinue,  // refusals and no-data notices; the answer is ignored
+    SaveDiscardCancel,  // 保存 / 保存しない / キャンセル: unsaved changes before they would be lost
 };
 
-enum class Answer { Ok, Cancel, Yes, No, Retry, Continue };
+enum class Answer { Ok, Cancel, Yes, No, Retry, Continue, Save, Discard };
 
 // The icon of a message box. By default it follows the button set: information for OK, a question for
 // Yes/No and OK/Cancel, a warning for destructive questions and refusals. Failures say what they are.

@@ -167,7 +167,9 @@ TEST_F(BlockCommandsTest, ClearingAllBlocksKeepsTheirCountAndNewStartsAgain) {
     EXPECT_EQ(cell(1, 1), "");
     EXPECT_EQ(caption().toStdString(), "ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･ﾒｲﾝﾌﾚｰﾑ*");
 
-    window.mnuNew->trigger();  // no data: no question
+    // The clearing is not saved yet: New asks before it starts again.
+    dialogs.expect(QStringLiteral("現在作業中のデータはクリアされますが、よろしいですか？"), Answer::Yes);
+    window.mnuNew->trigger();
     EXPECT_EQ(data.BlockCount, 1);
     EXPECT_TRUE(data.DataFileName.isEmpty());
     EXPECT_EQ(focused(), child<QWidget>("Text調査名"));

@@ -227,11 +227,11 @@ TEST_F(MainWindowTest, ControlRightClickOnTheFreeAreaOffersToReadTheCounterAgain
 
 // The caption shows unsaved changes; closing by the frame asks then, and only then.
 TEST_F(MainWindowTest, UnsavedChangesShowInTheCaptionAndAreAskedAboutOnClose) {
-    const QString quitQuestion = QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌを終了してもよろしいですか？");
+    const QString quitQuestion = QStringLiteral("データが変更されています。終了する前に保存しますか？");
     EXPECT_FALSE(caption().endsWith(u'*'));
     typeReading(1, QStringLiteral("4"));
     EXPECT_TRUE(caption().endsWith(u'*'));
-    dialogs.expect(quitQuestion, Answer::No);
+    dialogs.expect(quitQuestion, Answer::Cancel);
     window.close();
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(dialogs.shown().back().title.toStdString(), "終了確認");
@@ -242,7 +242,7 @@ TEST_F(MainWindowTest, UnsavedChangesShowInTheCaptionAndAreAskedAboutOnClose) {
     window.mnuSaveName->trigger();
     EXPECT_FALSE(caption().endsWith(u'*'));
     child<QLineEdit>("Text試験者名")->setText(QStringLiteral("佐藤"));
-    dialogs.expect(quitQuestion, Answer::No);
+    dialogs.expect(quitQuestion, Answer::Cancel);
     window.close();
     EXPECT_TRUE(window.isVisible());
 

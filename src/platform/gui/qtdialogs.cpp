@@ -31,6 +31,10 @@ std::vector<Choice> choicesOf(Buttons buttons) {
             return {cancel,
                     {QStringLiteral("再試行"), Answer::Retry, QMessageBox::ActionRole},
                     {QStringLiteral("続行"), Answer::Continue, QMessageBox::ActionRole}};
+        case Buttons::SaveDiscardCancel:
+            return {{QStringLiteral("保存"), Answer::Save, QMessageBox::AcceptRole},
+                    {QStringLiteral("保存しない"), Answer::Discard, QMessageBox::DestructiveRole},
+                    cancel};
     }
     return {ok};
 }
@@ -42,7 +46,8 @@ Answer escapeAnswer(Buttons buttons) {
         case Buttons::YesNo:
         case Buttons::YesNoDefaultNo: return Answer::No;
         case Buttons::OkCancel:
-        case Buttons::CancelRetryContinue: return Answer::Cancel;
+        case Buttons::CancelRetryContinue:
+        case Buttons::SaveDiscardCancel: return Answer::Cancel;
     }
     return Answer::Ok;
 }
@@ -55,7 +60,8 @@ QMessageBox::Icon iconOf(Buttons buttons, Icon icon) {
         case Buttons::YesNo:
         case Buttons::OkCancel: return QMessageBox::Question;
         case Buttons::YesNoDefaultNo:
-        case Buttons::CancelRetryContinue: return QMessageBox::Warning;
+        case Buttons::CancelRetryContinue:
+        case Buttons::SaveDiscardCancel: return QMessageBox::Warning;
     }
     return QMessageBox::NoIcon;
 }
