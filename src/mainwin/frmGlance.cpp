@@ -64,7 +64,6 @@ frmGlance::frmGlance(const TestData& data, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), data_(data), dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmGlance"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(AppInfo::captionWithFile(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･一覧グラフ"), data.DataFileName));
     placeWindowFrame(*this, 300, 300, 13500, 9000);
 
     sheet_ = new QWidget;
@@ -74,14 +73,8 @@ frmGlance::frmGlance(const TestData& data, Dialogs& dialogs, QWidget* parent)
     auto* scroll = new QScrollArea;
     scroll->setWidget(sheet_);
     scroll->setWidgetResizable(true);
-    makeTiles();
-    // New or removed blocks change the tiles; other changes only their drawings.
-    dataChanged_ = data.changed.subscribe([this] {
-        if (tileCount_ != data_.BlockCount)
-            makeTiles();
-        else
-            sheet_->update();
-    });
+    follow();
+    dataChanged_ = data.changed.subscribe([this] { follow(); });
 
     auto* png = new QPushButton(QStringLiteral("PNG出力"));
     png->setObjectName(QStringLiteral("cmdPng"));
@@ -100,21 +93,35 @@ frmGlance::frmGlance(const TestData& data, Dialogs& dialogs, QWidget* parent)
     setCentralWidget(area);
 }
 
+void frmGlance::follow() {
+    setWindowTitle(AppInfo::captionWithFile(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･一覧グラフ"), data_.DataFileName));
+    if (int(diagrams_.size()) != data_.BlockCount) makeTiles();
+    for (int block = 1; block <= int(diagrams_.size()); ++block) {
+        titles_[block - 1]->setText(
+            QStringLiteral("ブロック %1  No.%2").arg(block).arg(data_.PointNo[block]));
+        diagrams_[block - 1]->update();
+    }
+}
+
 void frmGlance::makeTiles() {
     while (QLayoutItem* item = tiles_->takeAt(0)) {
         delete item->widget();
         delete item;
     }
-    tileCount_ = data_.BlockCount;
-    for (int block = 1; block <= tileCount_; ++block) {
+    titles_.clear();
+    diagrams_.clear();
+    for (int block = 1; block <= data_.BlockCount; ++block) {
         auto* tile = new QWidget;
         auto* column = new QVBoxLayout(tile);
         column->setContentsMargins(0, 0, 0, 0);
-        auto* title = new QLabel(QStringLiteral("ブロック %1  No.%2").arg(block).arg(data_.PointNo[block]));
+        auto* title = new QLabel;
         title->setObjectName(QStringLiteral("title%1").arg(block));
         column->addWidget(title);
-        column->addWidget(new DiagramTile(data_, block, [this](int chosen) { emit blockChosen(chosen); }));
+        auto* diagram = new DiagramTile(data_, block, [this](int chosen) { emit blockChosen(chosen); });
+        column->addWidget(diagram);
         tiles_->addWidget(tile, (block - 1) / Columns, (block - 1) % Columns);
+        titles_.push_back(title);
+        diagrams_.push_back(diagram);
     }
 }
 

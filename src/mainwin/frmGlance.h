@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <vector>
 
 #include "model/changenotifier.h"
 
 class Dialogs;
 class QGridLayout;
+class QLabel;
 class QWidget;
 struct TestData;
 
@@ -26,12 +28,15 @@ signals:
 
 private:
     void makeTiles();
+    // Follows a change of the data set: new tiles for a new block count, else the tiles drawn again.
+    void follow();
     void exportPng();
 
     const TestData& data_;
     Dialogs& dialogs_;
     QWidget* sheet_;
     QGridLayout* tiles_;
-    int tileCount_ = 0;
+    std::vector<QLabel*> titles_;
+    std::vector<QWidget*> diagrams_;
     ChangeNotifier::Subscription dataChanged_;
 };

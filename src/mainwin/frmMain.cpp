@@ -369,13 +369,27 @@ void frmMain::showGraph() {
 }
 
 // The graph window stands in for the main window until it closes; the main window then shows the
-// block the graph window showed last.
+// block the graph window showed last. The site windows, which could choose another block, are put away
+// with the main window and come back with it. There is one graph window at a time.
 void frmMain::openGraph() {
+    if (graph_) {
+        graph_->raise();
+        graph_->activateWindow();
+        return;
+    }
     auto* graph = new frmGraph({data_, parts_.display, dialogs_, parts_.printer});
     graph_ = graph;
-    connect(graph, &frmGraph::closed, this, [this] {
+    QList<QPointer<QWidget>> held;
+    for (QWidget* site : {summary_.data(), glance_.data()}) {
+        if (!site || !site->isVisible()) continue;
+        held << site;
+        site->hide();
+    }
+    connect(graph, &frmGraph::closed, this, [this, held] {
         show();
         commands_.blocks.ShowBlockFromStart();
+        for (const QPointer<QWidget>& site : held)
+            if (site) site->show();
     });
     hide();
     graph->show();

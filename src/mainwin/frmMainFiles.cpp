@@ -88,6 +88,7 @@ void frmMain::showGlance() {
 // A block chosen in the summary or the glance window is shown here, the fields of the one shown
 // before stored first.
 void frmMain::showChosenBlock(int block) {
+    if (graph_) return;  // the graph window decides the block shown while it is open
     commands_.entry.settle();
     commands_.blocks.StoreBlockHeader();
     if (block < 1 || block > data_.BlockCount) return;

@@ -81,7 +81,6 @@ frmSummary::frmSummary(const TestData& data, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), data_(data), dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmSummary"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(AppInfo::captionWithFile(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･集計"), data.DataFileName));
     placeWindowFrame(*this, 300, 300, 15000, 6900);
 
     auto* model = new SummaryModel(data, this);
@@ -101,7 +100,12 @@ frmSummary::frmSummary(const TestData& data, Dialogs& dialogs, QWidget* parent)
         const QModelIndex row = sorted->mapToSource(index);
         if (row.isValid()) emit blockChosen(model->blockAt(row.row()));
     });
-    dataChanged_ = data.changed.subscribe([model] { model->refresh(); });
+    const auto follow = [this, model] {
+        setWindowTitle(AppInfo::captionWithFile(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･集計"), data_.DataFileName));
+        model->refresh();
+    };
+    follow();
+    dataChanged_ = data.changed.subscribe(follow);
 
     QPushButton* copy = button("cmdCopy", "コピー");
     connect(copy, &QPushButton::clicked, this, &frmSummary::copyRows);

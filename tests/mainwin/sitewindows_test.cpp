@@ -4,9 +4,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 
+#include "diagram/gui/frmGraph.h"
 #include "diagram/sitecsv.h"
 #include "mainwin/frmGlance.h"
 #include "mainwin/frmSummary.h"
@@ -98,6 +100,69 @@ TEST_F(SiteWindowsTest, GlanceShowsEveryBlockAndExportsThePicture) {
     window.mnuCsv->trigger();
     EXPECT_EQ(fileBytes(csv), DropsCsv(data));
     glance->close();
+}
+
+// Both site windows follow every change at once, their captions too.
+TEST_F(SiteWindowsTest, GlanceAndSummaryFollowEveryChangeAndTheFileName) {
+    window.mnuSummary->trigger();
+    window.mnuGlance->trigger();
+    auto* summary = topLevel<frmSummary>();
+    auto* glance = topLevel<frmGlance>();
+    ASSERT_TRUE(summary && glance);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(glance));
+    // What the window shows on screen, not a fresh drawing.
+    const auto shown = [glance] {
+        QTest::qWait(50);
+        return glance->screen()->grabWindow(glance->winId()).toImage();
+    };
+    const QImage before = shown();
+
+    QApplication::setActiveWindow(&window);
+    typeReading(4, QStringLiteral("9"));
+    EXPECT_NE(shown(), before);
+    child<QLineEdit>("Ser_No")->setText(QStringLiteral("7"));
+    EXPECT_EQ(glance->findChild<QLabel*>(QStringLiteral("title1"))->text(),
+              QStringLiteral("ブロック 1  No.7"));
+
+    const QString path = folder.filePath(QStringLiteral("site.txt"));
+    dialogs.expectSaveFile(path);
+    window.mnuSaveName->trigger();
+    EXPECT_EQ(summary->windowTitle(), QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･集計 [%1]").arg(path));
+    EXPECT_EQ(glance->windowTitle(), QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ･一覧グラフ [%1]").arg(path));
+}
+
+// While the graph window is open nothing else chooses the block: the site windows go away with the main
+// window and come back with it, and there is only ever one graph window, naming the block it draws.
+TEST_F(SiteWindowsTest, TheGraphWindowHoldsTheSiteWindowsAndIsTheOnlyOne) {
+    window.mnuSummary->trigger();
+    window.mnuGlance->trigger();
+    auto* summary = topLevel<frmSummary>();
+    auto* glance = topLevel<frmGlance>();
+    ASSERT_TRUE(summary && glance);
+    window.mnuGraph->trigger();
+    window.mnuGraph->trigger();
+    int graphs = 0;
+    for (QWidget* top : QApplication::topLevelWidgets()) graphs += qobject_cast<frmGraph*>(top) ? 1 : 0;
+    EXPECT_EQ(graphs, 1);
+    auto* graph = topLevel<frmGraph>();
+    ASSERT_NE(graph, nullptr);
+    EXPECT_FALSE(summary->isVisible());
+    EXPECT_FALSE(glance->isVisible());
+    EXPECT_FALSE(window.isVisible());
+
+    emit glance->blockChosen(3);  // as a click would, had the window stayed
+    graph->findChild<QPushButton*>(QStringLiteral("cmdNext"))->click();
+    EXPECT_EQ(data.CurBlock, 2);
+    EXPECT_EQ(graph->findChild<QLineEdit*>(QStringLiteral("txtCBlock"))->text().toStdString(), "2");
+    const QString screens = QCoreApplication::applicationDirPath() + QStringLiteral("/screens");
+    QDir().mkpath(screens);
+    EXPECT_TRUE(graph->grab().save(screens + QStringLiteral("/frmGraph-held.png")));
+
+    graph->close();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(summary->isVisible());
+    EXPECT_TRUE(glance->isVisible());
+    EXPECT_EQ(text("txtCBlock"), "2");
 }
 
 }  // namespace

@@ -65,6 +65,11 @@ frmGraph::frmGraph(const GraphWindowParts& parts, QWidget* parent)
     loadBoxes();
     cmdReDraw_->setEnabled(false);
     txtCBlock_->setText(QString::number(data_.CurBlock));
+    // The number box names the block drawn, whoever changed it.
+    dataChanged_ = data_.changed.subscribe([this] {
+        const QString shown = QString::number(data_.CurBlock);
+        if (txtCBlock_->text() != shown) txtCBlock_->setText(shown);
+    });
 }
 
 void frmGraph::createNavigation(QWidget& area) {

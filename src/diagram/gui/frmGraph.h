@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "model/changenotifier.h"
 #include "platform/gui/qteventpump.h"
 #include "print/printjob.h"
 
@@ -128,4 +129,5 @@ private:
     QPushButton* cmdGraph_ = nullptr;
     QPointer<frmLogin> login_;
     QPointer<frmColors> colours_;
+    ChangeNotifier::Subscription dataChanged_;
 };
