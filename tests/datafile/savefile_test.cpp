@@ -1,0 +1,211 @@
+#include "datafile/savefile.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <QFileInfo>
+#include <cstdio>
+#include <functional>
+
+#include "datafile/datafilenotices.h"
+#include "datafile/savechosenfile.h"
+#include "datafile/savesteps.h"
+#include "support/scripteddialogs.h"
+#include "testfiles.h"
+
+namespace {
+
+const QByteArray Kept = "old contents";
+
+// Every name of a file that was read, in the saves of jobs and of windows alike, is refused and the
+// file is left as it was.
+TEST(SaveFileAtomically, NeverWritesOverAnInputByAnyOfItsNames) {
+    QTemporaryDir folder;
+    const QString input = folder.filePath("data.txt");
+    writeBytes(input, Kept.toStdString());
+    QFile::link(input, folder.filePath("link.txt"));
+    ASSERT_EQ(::link(QFile::encodeName(input).constData(), QFile::encodeName(folder.filePath("hard.txt"))),
+              0);
+    QDir().mkpath(folder.filePath("sub"));
+    const int open = ::open(QFile::encodeName(input).constData(), O_WRONLY | O_APPEND);
+    for (const QString& output :
+         {input, folder.filePath("link.txt"), folder.filePath("hard.txt"), folder.filePath("sub/../data.txt"),
+          QStringLiteral("/dev/fd/%1").arg(open)}) {
+        const std::optional<SaveFailure> refused = SaveFileAtomically(output, "new", {input});
+        ASSERT_TRUE(refused) << output.toStdString();
+        EXPECT_EQ(refused->reason, QStringLiteral("読込んだファイル%1と同じファイルです").arg(input));
+        EXPECT_EQ(refused->outcome, SaveFailure::Outcome::Unchanged);
+    }
+    ::close(open);
+    EXPECT_EQ(bytesOf(input), Kept.toStdString());
+    EXPECT_EQ(entriesOf(folder.path()), QStringList({"data.txt", "hard.txt", "link.txt", "sub"}));
+    EXPECT_FALSE(SaveFileAtomically(folder.filePath("other.txt"), "new", {input}));
+
+    // A window's export is refused over the data file it has open.
+    ScriptedDialogs dialogs;
+    dialogs.expectSaveFile(folder.filePath("link.txt"));
+    dialogs.expect(
+        QStringLiteral("ファイル%1に保存できませんでした。\n(読込んだファイル%2と同じファイルです)\n"
+                       "ファイルは変更されていません。")
+            .arg(folder.filePath("link.txt"), input));
+    EXPECT_FALSE(SaveToChosenFile(dialogs, {}, input, [](const QString&) { return QByteArray("csv"); }));
+    EXPECT_EQ(bytesOf(input), Kept.toStdString());
+}
+
+// A save in place, where the folder takes no temporary file, run as an ordinary user in a child; its
+// exit code tells what became of it: 0 saved, else 10 + the outcome.
+int saveInPlaceAsUser(const QString& target, const QByteArray& bytes, const std::function<void()>& fault) {
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+        if (fault) fault();
+        const std::optional<SaveFailure> failure = SaveFileAtomically(target, bytes);
+        _exit(failure ? 10 + static_cast<int>(failure->outcome) : 0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Fills the disk the folder is on until no byte more fits.
+void fill(const QString& folder) {
+    QFile filler(folder + "/filler");
+    filler.open(QIODevice::WriteOnly);
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+}
+
+// Writing in place never leaves a mix: with the new size reserved first, a size limit or a full disk
+// stops the save before the first byte changes, and says the file is unchanged.
+TEST(SaveFileAtomically, AWriteInPlaceLeavesTheOldFileOrTheNewOneUnderEveryFault) {
+    const QByteArray old(50 * 1024, 'o');
+    const QByteArray larger(200 * 1024, 'n');
+    struct Case {
+        const char* fault;
+        bool onFullTmpfs;
+        std::function<void()> inChild;
+        int exitCode;
+    };
+    const Case cases[] = {
+        {"none", false, {}, 0},
+        {"size limit of 100 kB", false,
+         [] {
+             std::signal(SIGXFSZ, SIG_IGN);
+             const rlimit limit{100 * 1024, 100 * 1024};
+             setrlimit(RLIMIT_FSIZE, &limit);
+         },
+         10 + static_cast<int>(SaveFailure::Outcome::Unchanged)},
+        {"full tmpfs", true, {}, 10 + static_cast<int>(SaveFailure::Outcome::Unchanged)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fault);
+        QTemporaryDir folder;
+        const QString disk = folder.filePath("disk");
+        QDir().mkpath(disk);
+        if (c.onFullTmpfs &&
+            ::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=256k") != 0) {
+            std::printf("[  SKIPPED ] the case \"%s\": a tmpfs cannot be mounted here (needs root)\n",
+                        c.fault);
+            continue;
+        }
+        const QString closed = disk + "/closed";
+        const QString target = closed + "/data.txt";
+        QDir().mkpath(closed);
+        QFile file(target);
+        file.open(QIODevice::WriteOnly);
+        const bool written = file.write(old) == old.size() && file.flush();
+        file.close();
+        if (c.onFullTmpfs) fill(disk);
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                 QFile::ReadOther | QFile::ExeOther);
+        QFile::setPermissions(disk, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                        QFile::ReadOther | QFile::ExeOther);
+        QFile::setPermissions(target,
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther);
+        QFile::setPermissions(closed,
+                              QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+        ASSERT_TRUE(written);
+        EXPECT_EQ(saveInPlaceAsUser(target, larger, c.inChild), c.exitCode);
+        EXPECT_EQ(QFileInfo(target).size(), c.exitCode == 0 ? larger.size() : old.size());
+        QFile back(target);
+        back.open(QIODevice::ReadOnly);
+        EXPECT_TRUE(back.readAll() == (c.exitCode == 0 ? larger : old));
+        EXPECT_EQ(entriesOf(closed), QStringList({"data.txt"}));
+        QFile::setPermissions(closed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (c.onFullTmpfs) ::umount2(QFile::encodeName(disk).constData(), MNT_DETACH);
+    }
+}
+
+// What a killed save left beside a file is removed at the next save of that file, once its writer is
+// gone; a save in progress and the leftovers of other files stay.
+TEST(SaveFileAtomically, RemovesTheTemporariesOfKilledSavesOfTheSameFile) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("data.txt");
+    const QString other = folder.filePath("other.txt");
+    const auto leaveTemporary = [](const QString& target) {
+        const pid_t child = fork();
+        if (child == 0) {
+            std::string name;
+            _exit(SaveSteps::createTemporary(QFile::encodeName(target).toStdString(), name) >= 0 ? 0 : 1);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_EQ(status, 0);
+    };
+    leaveTemporary(path);
+    leaveTemporary(other);
+    std::string running;
+    const int inProgress = SaveSteps::createTemporary(QFile::encodeName(path).toStdString(), running);
+    ASSERT_GE(inProgress, 0);
+    ::close(inProgress);
+    ASSERT_EQ(entriesOf(folder.path()).size(), 3);
+
+    EXPECT_FALSE(SaveFileAtomically(path, "new"));
+    const QStringList left = entriesOf(folder.path());
+    ASSERT_EQ(left.size(), 3) << left.join(' ').toStdString();
+    EXPECT_TRUE(left.contains("data.txt"));
+    EXPECT_TRUE(left.contains(QFileInfo(QString::fromStdString(running)).fileName()));
+    EXPECT_TRUE(left.filter(".other.txt.").size() == 1);
+}
+
+// A device, a pipe or a descriptor is written as it is and stays what it was; its failures are told.
+TEST(SaveFileAtomically, WritesIntoWhatIsNoRegularFileAsItIs) {
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    const QString writeEnd = QStringLiteral("/dev/fd/%1").arg(ends[1]);
+    EXPECT_FALSE(SaveFileAtomically(writeEnd, "through"));
+    char received[16] = {};
+    EXPECT_EQ(::read(ends[0], received, sizeof received), 7);
+    EXPECT_STREQ(received, "through");
+    ::close(ends[0]);
+    const std::optional<SaveFailure> noReader = SaveFileAtomically(writeEnd, "lost");
+    ASSERT_TRUE(noReader);
+    EXPECT_EQ(noReader->reason, QStringLiteral("出力先のパイプが閉じられています"));
+    ::close(ends[1]);
+
+    EXPECT_FALSE(SaveFileAtomically(QStringLiteral("/dev/null"), "nothing"));
+    const std::optional<SaveFailure> full = SaveFileAtomically(QStringLiteral("/dev/full"), "nothing");
+    ASSERT_TRUE(full);
+    EXPECT_EQ(full->reason, QStringLiteral("ディスクの空き容量が足りません"));
+    struct stat device {};
+    ASSERT_EQ(::stat("/dev/full", &device), 0);
+    EXPECT_TRUE(S_ISCHR(device.st_mode));
+
+    QTemporaryDir folder;
+    const QString fifo = folder.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const std::optional<SaveFailure> unread = SaveFileAtomically(fifo, "nobody");
+    ASSERT_TRUE(unread);
+    EXPECT_EQ(DataFileNotices::unwritable(fifo, *unread),
+              QStringLiteral("ファイル%1に保存できませんでした。\n(パイプを読むプログラムがありません)\n"
+                             "ファイルは変更されていません。")
+                  .arg(fifo));
+    EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+}
+
+}  // namespace
