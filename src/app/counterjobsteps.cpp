@@ -17,11 +17,15 @@
 
 namespace {
 
-// Progress on stderr: every status text once, and the percentage at every tenth of a phase.
+// Progress on stderr: every status text once, and the percentage at every tenth of a phase. The
+// window's short "ACK wait" is said in words.
 class ProgressReport {
 public:
     void operator()(const TransferProgress& progress) {
-        const QString status = TransferTexts::status(progress.step);
+        const QString status =
+            progress.step == TransferProgress::Step::WaitingForReady
+                ? QStringLiteral("[待機中] --> ﾃﾗｺｶｳﾝﾀが書込みの準備を終えるのを待っています。")
+                : TransferTexts::status(progress.step);
         if (!status.isEmpty() && status != status_) {
             status_ = status;
             printJobMessage(status_);
@@ -94,7 +98,7 @@ std::optional<Failure> saveCounterText(const QString& textPath, const QString& o
     TestData data;
     const CounterTextRead read = ReadCounterText(textPath, InheritedSurvey{}, data);
     if (read.failure) return read.failure;
-    if (!read.leftOut.empty()) printJobMessage(LeftOutRecordsNotice(read.leftOut));
+    if (!read.leftOut.empty()) printJobMessage(QStringLiteral("警告: ") + LeftOutRecordsNotice(read.leftOut));
     CorrectReadings(data);
     // The save refuses a data set whose first block holds no drops.
     if (!data.hasData()) return Failure{Failure::Kind::WriteFailed, QStringLiteral("データがありません。")};
