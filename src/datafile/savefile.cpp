@@ -94,17 +94,21 @@ std::optional<SaveFailure> replaceAtomically(const std::string& target, const st
 std::optional<SaveFailure> SaveFileAtomically(const QString& path, QByteArrayView bytes,
                                               const QStringList& inputs) {
     const std::string given = QFile::encodeName(path).toStdString();
+    // Only a file is destroyed by writing over it: a terminal or a pipe may be read and written alike.
     if (const std::optional<int> fd = descriptorNamed(given)) {
-        if (std::optional<SaveFailure> refusal = overwritesInput(path, inputs)) return refusal;
+        struct stat status {};
+        const bool file = ::fstat(*fd, &status) == 0 && S_ISREG(status.st_mode);
+        if (std::optional<SaveFailure> refusal = file ? overwritesInput(path, inputs) : std::nullopt)
+            return refusal;
         return SaveSteps::writeIntoDescriptor(*fd, bytes);
     }
     const std::string target = resolved(given);
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) return SaveFailure{systemErrorText(EISDIR)};
-    if (std::optional<SaveFailure> refusal = overwritesInput(path, inputs)) return refusal;
     if (exists && !S_ISREG(existing.st_mode))
         return SaveSteps::writeIntoDevice(target, S_ISFIFO(existing.st_mode), bytes);
+    if (std::optional<SaveFailure> refusal = overwritesInput(path, inputs)) return refusal;
     if (exists && ::access(target.c_str(), W_OK) != 0) return SaveFailure{systemErrorText(errno)};
     return replaceAtomically(target, exists ? &existing : nullptr, bytes);
 }

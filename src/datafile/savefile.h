@@ -23,7 +23,7 @@ struct SaveFailure {
 // files of earlier saves of the same file whose writer was killed are removed. In a folder where no
 // file may be made, a file the user may write is written in place: its new size is reserved first,
 // and its old bytes are put back when the write fails. What is not a regular file (a device, a pipe,
-// /dev/stdout, /dev/fd/N) is written as it is. A path naming the same file as one of `inputs` (the
-// files a job read, the data file a window has open) is refused and nothing is written.
+// /dev/stdout, /dev/fd/N) is written as it is. A file that is one of `inputs` (the files a job read,
+// the data file a window has open) by any name is refused and nothing is written.
 std::optional<SaveFailure> SaveFileAtomically(const QString& path, QByteArrayView bytes,
                                               const QStringList& inputs = {});
