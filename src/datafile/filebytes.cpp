@@ -16,8 +16,8 @@ namespace {
 enum class Trouble { None, TooLarge, Silent, Unreadable };
 
 // Reads what the descriptor gives until its end. A pipe or device that has nothing yet is waited for,
-// up to `silence` after the last byte it gave.
-Trouble readAll(int fd, off_t largest, std::chrono::milliseconds silence, std::string& bytes, int& error) {
+// up to InputSilence after the last byte it gave.
+Trouble readAll(int fd, off_t largest, std::string& bytes, int& error) {
     char buffer[65536];
     for (;;) {
         const ssize_t count = ::read(fd, buffer, sizeof buffer);
@@ -28,7 +28,7 @@ Trouble readAll(int fd, off_t largest, std::chrono::milliseconds silence, std::s
             return Trouble::None;
         } else if (errno == EAGAIN) {
             pollfd waiting{fd, POLLIN, 0};
-            const int ready = ::poll(&waiting, 1, static_cast<int>(silence.count()));
+            const int ready = ::poll(&waiting, 1, static_cast<int>(InputSilence.count()));
             if (ready == 0) return Trouble::Silent;
             if (ready < 0 && errno != EINTR) {
                 error = errno;
@@ -46,8 +46,8 @@ Trouble readAll(int fd, off_t largest, std::chrono::milliseconds silence, std::s
 // Read with the system's calls rather than QFile, whose words for a folder are "Unknown error". Opening
 // does not wait: a pipe without a writer ends at once, empty. More than `largest` bytes are refused
 // whatever the file claims its size is.
-std::optional<std::string> ReadFileBytes(const QString& path, off_t largest, std::optional<Failure>& failure,
-                                         std::chrono::milliseconds silence) {
+std::optional<std::string> ReadFileBytes(const QString& path, off_t largest,
+                                         std::optional<Failure>& failure) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         failure =
@@ -62,7 +62,7 @@ std::optional<std::string> ReadFileBytes(const QString& path, off_t largest, std
         trouble = Trouble::TooLarge;
     } else {
         bytes.reserve(static_cast<size_t>(std::min(status.st_size, largest)));
-        trouble = readAll(fd, largest, silence, bytes, error);
+        trouble = readAll(fd, largest, bytes, error);
     }
     ::close(fd);
     switch (trouble) {
@@ -71,7 +71,7 @@ std::optional<std::string> ReadFileBytes(const QString& path, off_t largest, std
             failure = Failure{Failure::Kind::RefusedInput, DataFileNotices::oversized(path, largest)};
             break;
         case Trouble::Silent:
-            failure = Failure{Failure::Kind::RefusedInput, DataFileNotices::silent(path, silence)};
+            failure = Failure{Failure::Kind::RefusedInput, DataFileNotices::silent(path, InputSilence)};
             break;
         case Trouble::Unreadable:
             failure =

@@ -289,7 +289,8 @@ TEST_F(DataFileJobsTest, ArgumentsAreTakenStrictlyAndEveryMessageIsTheJobs) {
     }
 }
 
-// A pipe is read to its end however its writer pauses, and given up after ten seconds of silence.
+// A pipe is read to its end however its writer pauses, and given up after ten seconds of silence;
+// a named pipe without a writer does not make the job wait.
 TEST_F(DataFileJobsTest, PipedInputIsReadToItsEndUnlessItFallsSilent) {
     using namespace std::chrono_literals;
     for (const bool silent : {false, true}) {
@@ -315,6 +316,10 @@ TEST_F(DataFileJobsTest, PipedInputIsReadToItsEndUnlessItFallsSilent) {
                       std::string::npos);
         }
     }
+    // A named pipe that nobody writes is read at once, as empty.
+    const QString fifo = folder.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(run({"dump", fifo}).exitCode, 2);
 }
 
 }  // namespace
