@@ -3,27 +3,63 @@
 #include <QString>
 #include <QStringList>
 #include <cstdio>
+#include <optional>
 
 #include "app/gui.h"
 #include "app/subcommands.h"
 #include "platform/appinfo.h"
+#include "platform/failure.h"
 
 namespace {
 
 void printUsage(FILE* stream) {
-    QString usage = QStringLiteral("Usage:\n");
+    QString usage = QStringLiteral("使い方:\n");
     const auto line = [&usage](const QString& synopsis, const QString& meaning) {
         usage +=
             QStringLiteral("  %1 %2  %3\n").arg(AppInfo::programName(), synopsis.leftJustified(34), meaning);
     };
-    line(QString(), QStringLiteral("start the application"));
+    line(QString(), QStringLiteral("アプリケーションを起動する"));
     line(QStringLiteral("[--port DEVICE] [FILE]"),
-         QStringLiteral("start with the data file FILE opened; read the counter on DEVICE this time"));
-    line(QStringLiteral("--version"), QStringLiteral("print the version"));
-    line(QStringLiteral("--help"), QStringLiteral("print this help"));
+         QStringLiteral(
+             "データファイル FILE を開いて起動する（--port: 今回はテラコカウンタを DEVICE で読む）"));
+    line(QStringLiteral("--version"), QStringLiteral("バージョンを表示する"));
+    line(QStringLiteral("--help"), QStringLiteral("この使い方を表示する"));
     for (const Subcommand& subcommand : subcommands())
         line(QString::fromUtf8(subcommand.synopsis), QString::fromUtf8(subcommand.meaning));
-    std::fputs(usage.toLocal8Bit().constData(), stream);
+    std::fputs(usage.toUtf8().constData(), stream);
+}
+
+// The options of the application's start: --port DEVICE once, and one data file.
+std::optional<GuiOptions> guiOptions(int argc, char* argv[]) {
+    GuiOptions options;
+    bool portGiven = false;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        QString refusal;
+        if (argument == QLatin1String("--port") && i + 1 < argc && !portGiven) {
+            options.device = QString::fromLocal8Bit(argv[++i]);
+            portGiven = true;
+        } else if (argument == QLatin1String("--port")) {
+            refusal =
+                portGiven
+                    ? QStringLiteral("オプション --port が2回指定されています。1回だけ指定してください。")
+                    : QStringLiteral("オプション --port のあとに DEVICE を指定してください。");
+        } else if (argument.startsWith(QLatin1Char('-'))) {
+            refusal = QStringLiteral("コマンドまたはオプション %1 はありません。").arg(quotedInput(argument));
+        } else if (!options.file.isEmpty()) {
+            refusal = QStringLiteral("開くデータファイルは1つだけ指定してください（%1 と %2）。")
+                          .arg(quotedInput(options.file), quotedInput(argument));
+        } else {
+            options.file = argument;
+        }
+        if (!refusal.isEmpty()) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(AppInfo::programName()),
+                         refusal.toUtf8().constData());
+            printUsage(stderr);
+            return std::nullopt;
+        }
+    }
+    return options;
 }
 
 }  // namespace
@@ -46,19 +82,6 @@ int runCommandLine(int argc, char* argv[]) {
             return subcommand.run(arguments);
         }
     }
-    GuiOptions options;
-    for (int i = 1; i < argc; ++i) {
-        const QString argument = QString::fromLocal8Bit(argv[i]);
-        if (argument == QLatin1String("--port") && i + 1 < argc) {
-            options.device = QString::fromLocal8Bit(argv[++i]);
-        } else if (!argument.startsWith(QLatin1Char('-')) && options.file.isEmpty()) {
-            options.file = argument;
-        } else {
-            std::fprintf(stderr, "%s: unknown command or option '%s'\n", qPrintable(AppInfo::programName()),
-                         qPrintable(argument));
-            printUsage(stderr);
-            return 1;
-        }
-    }
-    return startGui(argc, argv, options);
+    const std::optional<GuiOptions> options = guiOptions(argc, argv);
+    return options ? startGui(argc, argv, *options) : 1;
 }

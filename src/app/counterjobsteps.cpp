@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "app/jobarguments.h"
 #include "app/jobmessages.h"
 #include "counter/counterlink.h"
 #include "counter/countertextreader.h"
@@ -16,11 +17,15 @@
 
 namespace {
 
-// Progress on stderr: every status text once, and the percentage at every tenth of a phase.
+// Progress on stderr: every status text once, and the percentage at every tenth of a phase. The
+// window's short "ACK wait" is said in words.
 class ProgressReport {
 public:
     void operator()(const TransferProgress& progress) {
-        const QString status = TransferTexts::status(progress.step);
+        const QString status =
+            progress.step == TransferProgress::Step::WaitingForReady
+                ? QStringLiteral("[待機中] --> ﾃﾗｺｶｳﾝﾀが書込みの準備を終えるのを待っています。")
+                : TransferTexts::status(progress.step);
         if (!status.isEmpty() && status != status_) {
             status_ = status;
             printJobMessage(status_);
@@ -49,17 +54,21 @@ std::optional<Failure> parsePortArgument(const QString& text, PortSetting& port)
     if (port.sessionPort) return std::nullopt;
     switch (PortSetting::refusalOf(text)) {
         case PortSetting::Refusal::Absent:
-            return Failure{Failure::Kind::Device,
-                           text + QStringLiteral(" does not exist: the device was unplugged or renamed")};
+            return Failure{
+                Failure::Kind::Device,
+                QStringLiteral(
+                    "ﾃﾞﾊﾞｲｽ %1 がありません。ｹｰﾌﾞﾙが抜けたか、ﾃﾞﾊﾞｲｽ名が変わった可能性があります。")
+                    .arg(quotedInput(text))};
         case PortSetting::Refusal::NotSerial:
-            return Failure{Failure::Kind::Device, text + QStringLiteral(" is not a serial port")};
+            return Failure{Failure::Kind::Device,
+                           QStringLiteral("%1 はｼﾘｱﾙﾎﾟｰﾄではありません。").arg(quotedInput(text))};
         case PortSetting::Refusal::NotAPort: break;
     }
     return Failure{
         Failure::Kind::Device,
-        QStringLiteral("not a serial port: ") + text +
-            QStringLiteral(" (give a port number 1-255, a device name such as ttyUSB0, or a device "
-                           "path such as /dev/ttyUSB0)")};
+        QStringLiteral("--port %1 は通信ﾎﾟｰﾄではありません。1～255 の番号、ﾃﾞﾊﾞｲｽ名（ttyUSB0 など）"
+                       "またはﾃﾞﾊﾞｲｽのﾊﾟｽ（/dev/ttyUSB0 など）を指定してください。")
+            .arg(quotedInput(text))};
 }
 
 std::optional<Failure> receiveFromCounter(const QString& portText, bool erase) {
@@ -78,7 +87,7 @@ std::optional<Failure> receiveFromCounter(const QString& portText, bool erase) {
                      [&report](const TransferProgress& progress) { report(progress); });
     const CounterLink::Outcome outcome =
         link.read(device, K40Parameters::forRead(port.numberInForce()), ReadDump::fileName(), [erase] {
-            printJobMessage(QStringLiteral("wrote ") + ReadDump::fileName());
+            printJobMessage(QStringLiteral("受信ﾃﾞｰﾀを %1 に保存しました。").arg(ReadDump::fileName()));
             return erase;
         });
     if (outcome.failure) return outcome.failure->commandLineFailure();
@@ -89,26 +98,16 @@ std::optional<Failure> saveCounterText(const QString& textPath, const QString& o
     TestData data;
     const CounterTextRead read = ReadCounterText(textPath, InheritedSurvey{}, data);
     if (read.failure) return read.failure;
-    if (!read.leftOut.empty()) printJobMessage(LeftOutRecordsNotice(read.leftOut));
+    if (!read.leftOut.empty()) printJobMessage(QStringLiteral("警告: ") + LeftOutRecordsNotice(read.leftOut));
     CorrectReadings(data);
     // The save refuses a data set whose first block holds no drops.
     if (!data.hasData()) return Failure{Failure::Kind::WriteFailed, QStringLiteral("データがありません。")};
     data.ExtFormat = 1;
-    return WriteDataFile(out, data);
+    return WriteDataFile(out, data, {textPath});
 }
 
-std::optional<CounterJobArguments> parseCounterJobArguments(const QStringList& arguments, bool withOut) {
-    CounterJobArguments parsed;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == QLatin1String("--erase"))
-            parsed.erase = true;
-        else if (arguments[i] == QLatin1String("--port") && i + 1 < arguments.size())
-            parsed.port = arguments[++i];
-        else if (withOut && parsed.out.isEmpty() && !arguments[i].startsWith(QLatin1Char('-')))
-            parsed.out = arguments[i];
-        else
-            return std::nullopt;
-    }
-    if (parsed.port.isEmpty() || (withOut && parsed.out.isEmpty())) return std::nullopt;
-    return parsed;
+std::optional<QString> portOf(const char* job, const JobArguments& arguments) {
+    const std::optional<QString> port = arguments.value("--port");
+    if (!port) refuseJobArguments(job, QStringLiteral("--port で通信ﾎﾟｰﾄを指定してください。"));
+    return port;
 }

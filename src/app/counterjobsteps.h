@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "app/jobarguments.h"
 #include "platform/failure.h"
 
 struct PortSetting;
@@ -23,10 +24,7 @@ std::optional<Failure> receiveFromCounter(const QString& port, bool erase);
 // `out` as 名前を付けて保存 does, refusing when block 1 holds no drops.
 std::optional<Failure> saveCounterText(const QString& textPath, const QString& out);
 
-// The arguments of the jobs that read the counter: --port DEVICE, --erase, and for `read` the file OUT.
-struct CounterJobArguments {
-    QString port;
-    bool erase = false;
-    QString out;
-};
-std::optional<CounterJobArguments> parseCounterJobArguments(const QStringList& arguments, bool withOut);
+// The options of the jobs that read the counter, and the port they must be given (nothing, with the
+// refusal printed, when --port is missing).
+inline const std::vector<JobOption> CounterJobOptions{{"--port", "DEVICE"}, {"--erase"}};
+std::optional<QString> portOf(const char* job, const JobArguments& arguments);

@@ -1,13 +1,11 @@
 #include "app/gui.h"
 
 #include <QApplication>
-#include <cstdio>
 
 #include "app/counterjobsteps.h"
 #include "app/jobmessages.h"
 #include "counter/portsetting.h"
 #include "mainwin/mainapplication.h"
-#include "platform/appinfo.h"
 
 namespace {
 
@@ -21,10 +19,9 @@ bool displayAvailable() {
 
 int startGui(int argc, char* argv[], const GuiOptions& options) {
     if (!displayAvailable()) {
-        std::fprintf(stderr,
-                     "%s: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-                     "Start it from a desktop session, or over ssh with X forwarding (ssh -X).\n",
-                     qPrintable(AppInfo::programName()));
+        printJobMessage(QStringLiteral(
+            "ウィンドウを開くディスプレイがありません（DISPLAY も WAYLAND_DISPLAY も設定されていません）。\n"
+            "デスクトップのセッションから、または ssh の X 転送（ssh -X）で起動してください。"));
         return 1;
     }
     // --port means what it means for the counter jobs: a number, a device name or a device path.

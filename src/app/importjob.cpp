@@ -3,12 +3,11 @@
 #include <QStringList>
 
 #include "app/counterjobsteps.h"
+#include "app/jobarguments.h"
 #include "app/jobmessages.h"
 
 int importJob(const QStringList& arguments) {
-    if (arguments.size() != 2) {
-        printJobMessage(QStringLiteral("usage: import TXT OUT"));
-        return 1;
-    }
-    return jobExit(saveCounterText(arguments[0], arguments[1]));
+    const std::optional<JobArguments> parsed = parseJobArguments("import", arguments, {}, {"TXT", "OUT"});
+    if (!parsed) return 1;
+    return jobExit(saveCounterText(parsed->files()[0], parsed->files()[1]));
 }

@@ -1,13 +1,14 @@
 #include <QGuiApplication>
 #include <QStringList>
+#include <algorithm>
+#include <iterator>
 #include <optional>
+#include <utility>
 
+#include "app/jobarguments.h"
 #include "app/jobmessages.h"
-#include "datafile/datafilenotices.h"
-#include "datafile/savefile.h"
 #include "diagram/displaysettings.h"
 #include "diagram/ggtfill.h"
-#include "model/format.h"
 #include "model/testdata.h"
 #include "platform/eventpump.h"
 #include "platform/gui/fonts.h"
@@ -17,66 +18,91 @@
 
 namespace {
 
-const QString Usage = QStringLiteral(
-    "usage: pdf [--sheet] [--from N] [--to M] [--color | --mono] [--fill 5|3|2] [--jhs] FILE OUT.pdf");
-
 struct PdfArguments {
     bool sheet = false;
-    std::optional<int> from, to;
-    std::optional<int> MonoCol;  // 1 --color, 0 --mono
+    std::optional<QString> from, to;  // as given, to be named in a refusal
+    std::optional<int> MonoCol;       // 1 --color, 0 --mono
     FillGrouping grouping = FillGrouping::FiveColors;
-    bool fillGiven = false;
     bool jhs = false;
     QString in, out;
 };
 
-std::optional<int> wholeNumber(const QString& text) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+std::optional<PdfArguments> parse(const QStringList& arguments) {
+    const std::optional<JobArguments> given = parseJobArguments("pdf", arguments,
+                                                                {{"--sheet"},
+                                                                 {"--from", "N"},
+                                                                 {"--to", "M"},
+                                                                 {"--color"},
+                                                                 {"--mono"},
+                                                                 {"--fill", "5|3|2"},
+                                                                 {"--jhs"}},
+                                                                {"FILE", "OUT.pdf"});
+    if (!given) return std::nullopt;
+    PdfArguments parsed;
+    parsed.sheet = given->has("--sheet");
+    parsed.jhs = given->has("--jhs");
+    if (given->has("--color") && given->has("--mono")) {
+        refuseJobArguments("pdf", QStringLiteral("--color と --mono は同時に指定できません。"));
+        return std::nullopt;
+    }
+    if (given->has("--color") || given->has("--mono")) parsed.MonoCol = given->has("--color") ? 1 : 0;
+    for (const char* option : {"--from", "--to"}) {
+        const std::optional<QString> block = given->value(option);
+        if (block && !wholeNumberOf("pdf", option, *block)) return std::nullopt;
+        (qstrcmp(option, "--from") == 0 ? parsed.from : parsed.to) = block;
+    }
+    if (const std::optional<QString> colours = given->value("--fill")) {
+        const std::pair<const char*, FillGrouping> groupings[] = {{"5", FillGrouping::FiveColors},
+                                                                  {"3", FillGrouping::ThreeColors},
+                                                                  {"2", FillGrouping::TwoColors}};
+        const auto chosen =
+            std::find_if(std::begin(groupings), std::end(groupings),
+                         [&](const auto& grouping) { return *colours == QLatin1String(grouping.first); });
+        if (chosen == std::end(groupings)) {
+            refuseJobArguments("pdf", QStringLiteral("オプション --fill の値 %1 は使えません。（5、3、2）")
+                                          .arg(quotedInput(*colours)));
+            return std::nullopt;
+        }
+        parsed.grouping = chosen->second;
+    }
+    // The JHS header is a test form's; a grouping fills nothing without a colour set on the forms.
+    if (parsed.sheet && parsed.jhs) {
+        refuseJobArguments(
+            "pdf", QStringLiteral("--jhs は試験様式の見出しです。--sheet とは同時に指定できません。"));
+        return std::nullopt;
+    }
+    if (!parsed.sheet && given->has("--fill") && !parsed.MonoCol) {
+        refuseJobArguments(
+            "pdf", QStringLiteral("試験様式では、--fill は --color か --mono と一緒に指定してください。"));
+        return std::nullopt;
+    }
+    parsed.in = given->files()[0];
+    parsed.out = given->files()[1];
+    return parsed;
 }
 
-std::optional<PdfArguments> parse(const QStringList& arguments) {
-    PdfArguments parsed;
-    QStringList files;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        if (argument == QLatin1String("--sheet")) {
-            parsed.sheet = true;
-        } else if (argument == QLatin1String("--color") || argument == QLatin1String("--mono")) {
-            const int MonoCol = argument == QLatin1String("--color") ? 1 : 0;
-            if (parsed.MonoCol && *parsed.MonoCol != MonoCol) return std::nullopt;  // both asked for
-            parsed.MonoCol = MonoCol;
-        } else if (argument == QLatin1String("--jhs")) {
-            parsed.jhs = true;
-        } else if ((argument == QLatin1String("--from") || argument == QLatin1String("--to")) && hasValue) {
-            const std::optional<int> block = wholeNumber(arguments[++i]);
-            if (!block) return std::nullopt;
-            (argument == QLatin1String("--from") ? parsed.from : parsed.to) = block;
-        } else if (argument == QLatin1String("--fill") && hasValue) {
-            parsed.fillGiven = true;
-            const QString colours = arguments[++i];
-            if (colours == QLatin1String("5"))
-                parsed.grouping = FillGrouping::FiveColors;
-            else if (colours == QLatin1String("3"))
-                parsed.grouping = FillGrouping::ThreeColors;
-            else if (colours == QLatin1String("2"))
-                parsed.grouping = FillGrouping::TwoColors;
-            else
-                return std::nullopt;
-        } else if (argument.startsWith(QLatin1Char('-'))) {
-            return std::nullopt;
-        } else {
-            files << argument;
-        }
+// The blocks to print, or the refusal of a range the file does not hold.
+std::optional<PageRange> blockRange(const PdfArguments& arguments, int blockCount) {
+    const QString blocks = QStringLiteral("（1～%1）").arg(blockCount);
+    const auto block = [&](const std::optional<QString>& given, int otherwise) -> std::optional<int> {
+        if (!given) return otherwise;
+        const qint64 number = given->toLongLong();
+        if (number >= 1 && number <= blockCount) return static_cast<int>(number);
+        printJobMessage(QStringLiteral("ブロック %1 はありません").arg(quotedInput(*given)) + blocks);
+        return std::nullopt;
+    };
+    const std::optional<int> from = block(arguments.from, 1);
+    if (!from) return std::nullopt;
+    const std::optional<int> to = block(arguments.to, blockCount);
+    if (!to) return std::nullopt;
+    if (*from > *to) {
+        printJobMessage(
+            QStringLiteral("--from %1 が --to %2 より後のブロックです。--from は --to 以下にしてください。")
+                .arg(*from)
+                .arg(*to));
+        return std::nullopt;
     }
-    if (files.size() != 2) return std::nullopt;
-    // The JHS header is a test form's; a grouping fills nothing without a colour set on the forms.
-    if (parsed.sheet ? parsed.jhs : parsed.fillGiven && !parsed.MonoCol) return std::nullopt;
-    parsed.in = files[0];
-    parsed.out = files[1];
-    return parsed;
+    return PageRange{*from, *to};
 }
 
 struct NoEvents : EventPump {
@@ -95,7 +121,7 @@ std::optional<QString> printPages(const PdfArguments& arguments, TestData& data,
                               status,
                               events,
                               [](const QString& text, const QString&) {
-                                  printJobMessage(QStringLiteral("warning: ") + text); }};
+                                  printJobMessage(QStringLiteral("警告: ") + text); }};
     const FillChoice fill{arguments.grouping, arguments.MonoCol.value_or(1)};
     if (arguments.sheet) {
         SheetOptions options;
@@ -127,22 +153,15 @@ std::optional<QString> printPages(const PdfArguments& arguments, TestData& data,
 // terrako-diagraph pdf ... FILE OUT.pdf: the pages printing to a PDF file would make, without windows.
 int pdfJob(const QStringList& arguments) {
     const std::optional<PdfArguments> parsed = parse(arguments);
-    if (!parsed) {
-        printJobMessage(Usage);
-        return 1;
-    }
+    if (!parsed) return 1;
     TestData data;
-    if (const std::optional<Failure> failure = readJobInput(parsed->in, data)) return jobExit(failure);
-    const PageRange range{parsed->from.value_or(1), parsed->to.value_or(data.BlockCount)};
-    if (range.from < 1 || range.from > range.to || range.to > data.BlockCount) {
-        printJobMessage(QStringLiteral("blocks %1 to %2 are not in the file, which holds blocks 1 to %3")
-                            .arg(range.from)
-                            .arg(range.to)
-                            .arg(data.BlockCount));
-        return 1;
-    }
+    if (const std::optional<Failure> failure =
+            readJobInput(parsed->in, data, QStringLiteral("読めた範囲のデータを PDF に出力します。")))
+        return jobExit(failure);
+    const std::optional<PageRange> range = blockRange(*parsed, data.BlockCount);
+    if (!range) return 1;
     // The first block printed is the one shown: the diagram sheet's title block carries its texts.
-    data.CurBlock = static_cast<qint16>(range.from);
+    data.CurBlock = static_cast<qint16>(range->from);
 
     // Drawing text needs the window system's font support, not a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -153,10 +172,7 @@ int pdfJob(const QStringList& arguments) {
     installApplicationFonts();
 
     PdfDocument document(parsed->sheet ? Orientation::Landscape : Orientation::Portrait);
-    if (const std::optional<QString> failure = printPages(*parsed, data, document, range))
+    if (const std::optional<QString> failure = printPages(*parsed, data, document, *range))
         return jobExit(Failure{Failure::Kind::WriteFailed, failure.value()});
-    if (const std::optional<SaveFailure> failure = SaveFileAtomically(parsed->out, document.bytes()))
-        return jobExit(
-            Failure{Failure::Kind::WriteFailed, DataFileNotices::unwritable(parsed->out, *failure)});
-    return 0;
+    return jobExit(writeJobOutput(parsed->out, document.bytes(), {parsed->in}));
 }

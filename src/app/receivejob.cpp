@@ -6,10 +6,9 @@
 #include "app/jobmessages.h"
 
 int receiveJob(const QStringList& arguments) {
-    const auto parsed = parseCounterJobArguments(arguments, false);
-    if (!parsed) {
-        printJobMessage(QStringLiteral("usage: receive --port DEVICE [--erase]"));
-        return 1;
-    }
-    return jobExit(receiveFromCounter(parsed->port, parsed->erase));
+    const std::optional<JobArguments> parsed = parseJobArguments("receive", arguments, CounterJobOptions, {});
+    if (!parsed) return 1;
+    const std::optional<QString> port = portOf("receive", *parsed);
+    if (!port) return 1;
+    return jobExit(receiveFromCounter(*port, parsed->has("--erase")));
 }

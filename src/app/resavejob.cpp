@@ -1,5 +1,6 @@
 #include <QStringList>
 
+#include "app/jobarguments.h"
 #include "app/jobmessages.h"
 #include "datafile/datafilenotices.h"
 #include "datafile/datafilewriter.h"
@@ -8,15 +9,17 @@
 // terrako-diagraph resave IN OUT: reads IN and writes OUT in the extended layout, as 名前を付けて保存
 // does; OUT is left as it was when it cannot be written.
 int resaveJob(const QStringList& arguments) {
-    if (arguments.size() != 2) {
-        printJobMessage(QStringLiteral("usage: resave IN OUT"));
-        return 1;
-    }
+    const std::optional<JobArguments> parsed = parseJobArguments("resave", arguments, {}, {"IN", "OUT"});
+    if (!parsed) return 1;
+    const QString& in = parsed->files()[0];
+    const QString& out = parsed->files()[1];
     TestData data;
-    if (const std::optional<Failure> failure = readJobInput(arguments[0], data)) return jobExit(failure);
+    if (const std::optional<Failure> failure =
+            readJobInput(in, data, QStringLiteral("読めた範囲のデータだけを%1に保存します。").arg(out)))
+        return jobExit(failure);
     const bool textsReplaced = !SurveyTextsStorable(data);
     data.ExtFormat = 1;
-    if (const std::optional<Failure> failure = WriteDataFile(arguments[1], data)) return jobExit(failure);
-    if (textsReplaced) printJobMessage(DataFileNotices::unstorableReplaced());
+    if (const std::optional<Failure> failure = WriteDataFile(out, data, {in})) return jobExit(failure);
+    if (textsReplaced) printJobMessage(QStringLiteral("警告: ") + DataFileNotices::unstorableReplaced());
     return 0;
 }

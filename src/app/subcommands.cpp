@@ -11,19 +11,20 @@ int csvJob(const QStringList& arguments);
 
 const std::vector<Subcommand>& subcommands() {
     static const std::vector<Subcommand> all{
-        {"dump", "dump FILE", "print the data set read from FILE as JSON", dumpJob},
-        {"resave", "resave IN OUT", "read IN, write it to OUT in the current layout", resaveJob},
+        {"dump", "dump FILE", "データファイル FILE の内容を JSON で標準出力に出す", dumpJob},
+        {"resave", "resave IN OUT", "IN を読んで拡張形式で OUT に保存する", resaveJob},
         {"receive", "receive --port DEVICE [--erase]",
-         "read the counter's memory into k40read.tmp (--erase: then erase it)", receiveJob},
-        {"convert", "convert DUMP TXT", "turn the counter memory dump DUMP into the text of its records",
+         "テラコカウンタのメモリを k40read.tmp に読込む（--erase: そのあと記録を消去する）", receiveJob},
+        {"convert", "convert DUMP TXT|-", "メモリダンプ DUMP を記録のテキスト TXT（-: 標準出力）にする",
          convertJob},
-        {"import", "import TXT OUT", "read the records of TXT, correct them and save them to OUT", importJob},
+        {"import", "import TXT OUT", "TXT の記録を読み、データ補正をして OUT に保存する", importJob},
         {"read", "read --port DEVICE [--erase] OUT",
-         "the whole read of the counter (--erase: erasing it) saved to OUT", readJob},
+         "テラコカウンタを読み（--erase: 記録を消去し）、OUT に保存する", readJob},
         {"pdf", "pdf [--sheet] [--from N] [--to M] [--color|--mono] [--fill 5|3|2] [--jhs] FILE OUT.pdf",
-         "write the test forms (--sheet: the diagram sheets) of FILE's blocks N..M to OUT.pdf", pdfJob},
-        {"csv", "csv [--summary] FILE OUT.csv",
-         "write every drop of FILE (--summary: one summary row per block) to OUT.csv", csvJob},
+         "FILE のブロック N～M の試験様式（--sheet: ダイアグラムシート）を OUT.pdf に出力する", pdfJob},
+        {"csv", "csv [--summary] FILE OUT.csv|-",
+         "FILE の計測値すべて（--summary: ブロックごとの集計）を CSV で OUT.csv（-: 標準出力）に出力する",
+         csvJob},
     };
     return all;
 }

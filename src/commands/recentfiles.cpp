@@ -1,6 +1,8 @@
 #include "commands/recentfiles.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <climits>
 
 #include "platform/settings.h"
 
@@ -12,11 +14,20 @@ QString keyOf(int entry) {
 
 }  // namespace
 
+// Only absolute paths are ever stored; an entry that is none, or longer than a path can be, or repeated,
+// leaves the list and the store.
 RecentFiles::RecentFiles(Settings& settings) : settings_(settings) {
+    bool dropped = false;
     for (int entry = 1; entry <= Limit; ++entry) {
         const QString path = settings_.value(keyOf(entry));
-        if (!path.isEmpty() && !files_.contains(path)) files_ << path;
+        const bool isPath = path.startsWith(QLatin1Char('/')) && !path.contains(QChar(u'\0')) &&
+                            QFile::encodeName(path).size() < PATH_MAX;
+        if (isPath && !files_.contains(path))
+            files_ << path;
+        else
+            dropped = dropped || !path.isEmpty();
     }
+    if (dropped) save();
 }
 
 void RecentFiles::add(const QString& path) {

@@ -142,16 +142,8 @@ Failure refused(const QString& text) {
 
 CounterTextRead ReadCounterText(const QString& path, const InheritedSurvey& survey, TestData& data) {
     CounterTextRead result;
-    QString reason;
-    bool tooLarge = false;
-    const std::optional<std::string> bytes = ReadFileBytes(path, LargestText, reason, &tooLarge);
-    if (!bytes) {
-        result.failure =
-            tooLarge ? Failure{Failure::Kind::RefusedInput, DataFileNotices::oversized(path, LargestText)}
-                     : Failure{Failure::Kind::Unreadable, DataFileNotices::unreadable(path, reason)};
-        return result;
-    }
-    return ReadCounterTextBytes(*bytes, path, survey, data);
+    const std::optional<std::string> bytes = ReadFileBytes(path, LargestText, result.failure);
+    return bytes ? ReadCounterTextBytes(*bytes, path, survey, data) : result;
 }
 
 CounterTextRead ReadCounterTextBytes(std::string_view bytes, const QString& name,

@@ -26,14 +26,9 @@ QString firstLineOf(std::string_view bytes) {
 }
 
 // The first line of a file without its line end, or nothing when the file cannot be read.
-std::optional<QString> firstLine(const QString& path, QString* reason, bool* tooLarge = nullptr) {
-    QString why;
-    const std::optional<std::string> bytes = ReadFileBytes(path, LargestDump, why, tooLarge);
-    if (!bytes) {
-        if (reason) *reason = why;
-        return std::nullopt;
-    }
-    return firstLineOf(*bytes);
+std::optional<QString> firstLine(const QString& path, std::optional<Failure>& failure) {
+    const std::optional<std::string> bytes = ReadFileBytes(path, LargestDump, failure);
+    return bytes ? std::optional<QString>(firstLineOf(*bytes)) : std::nullopt;
 }
 
 bool isHexDigit(QChar c) {
@@ -110,21 +105,20 @@ std::optional<Failure> DumpBytesText(std::string_view bytes, const QString& dump
 }
 
 std::optional<Failure> ConvertDump(const QString& dumpPath, const QString& textPath) {
-    QString reason;
-    bool tooLarge = false;
-    const std::optional<QString> dump = firstLine(dumpPath, &reason, &tooLarge);
-    if (!dump)
-        return tooLarge ? refused(DataFileNotices::oversized(dumpPath, LargestDump))
-                        : Failure{Failure::Kind::Unreadable, DataFileNotices::unreadable(dumpPath, reason)};
+    std::optional<Failure> unread;
+    const std::optional<QString> dump = firstLine(dumpPath, unread);
+    if (!dump) return unread;
     QString text;
     if (std::optional<Failure> refusal = DumpRecordsText(*dump, dumpPath, text)) return refusal;
     Cp932 codec;
-    if (const std::optional<SaveFailure> failure = SaveFileAtomically(textPath, codec.encode(text, nullptr)))
+    if (const std::optional<SaveFailure> failure =
+            SaveFileAtomically(textPath, codec.encode(text, nullptr), {dumpPath}))
         return Failure{Failure::Kind::WriteFailed, DataFileNotices::unwritable(textPath, *failure)};
     return std::nullopt;
 }
 
 bool IsCounterDump(const QString& path) {
-    const std::optional<QString> line = firstLine(path, nullptr);
+    std::optional<Failure> unread;
+    const std::optional<QString> line = firstLine(path, unread);
     return line && !line->isEmpty() && std::all_of(line->begin(), line->end(), isHexDigit);
 }

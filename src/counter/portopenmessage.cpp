@@ -27,23 +27,9 @@ QString detail(const QString& device, const SerialOpenFailure& failure) {
     return reason;
 }
 
+// The port named on the command line is not a setting: the reason and remedy follow at once.
 QString commandLineText(const QString& device, const SerialOpenFailure& failure) {
-    const QString reason =
-        QStringLiteral("cannot open ") + device + QStringLiteral(": ") + failure.systemText;
-    switch (failure.reason) {
-        case SerialOpenFailure::Reason::NotFound:
-            return reason + QStringLiteral("\nThe device does not exist: it was unplugged or renamed.");
-        case SerialOpenFailure::Reason::NoAccess:
-            if (failure.group.isEmpty())
-                return reason +
-                       QStringLiteral("\nYou may not use the device: ask the administrator for access.");
-            return reason + QStringLiteral("\nYou may not use the device: join the group that owns it (") +
-                   failure.group + QStringLiteral("), then log in again.");
-        case SerialOpenFailure::Reason::Busy:
-            return reason + QStringLiteral("\nAnother program holds the port: end that program first.");
-        case SerialOpenFailure::Reason::Other: return reason;
-    }
-    return reason;
+    return (QStringLiteral("ﾎﾟｰﾄ%1をOPENできません。\n").arg(device) + detail(device, failure)).trimmed();
 }
 
 }  // namespace PortOpenMessage

@@ -1,6 +1,8 @@
 #include "counter/portsetting.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <climits>
 
 #include "model/format.h"
 #include "model/storedinteger.h"
@@ -47,9 +49,15 @@ QString PortSetting::shownText(const std::vector<SerialDevice>& devices) const {
     return CommDevice;
 }
 
-void PortSetting::load(const Settings& settings) {
-    CommPort = storedInteger<qint16>(settings, NumberKey, 2, StoredZero::IsMissing);
+void PortSetting::load(Settings& settings) {
+    CommPort = keptInteger<qint16>(settings, NumberKey, 2, StoredZero::IsMissing, 1, LargestNumber);
+    // Only a device path is ever stored; anything else (or longer than a path can be) is dropped.
     CommDevice = settings.value(deviceKey());
+    if (!CommDevice.isEmpty() && (!CommDevice.startsWith(QStringLiteral("/dev/")) ||
+                                  QFile::encodeName(CommDevice).size() >= PATH_MAX)) {
+        CommDevice.clear();
+        settings.setValue(deviceKey(), CommDevice);
+    }
 }
 
 void PortSetting::saveNumber(Settings& settings) const {

@@ -39,8 +39,9 @@ struct PortSetting {
     // The text the port box shows for the stored port.
     QString shownText(const std::vector<SerialDevice>& devices) const;
 
-    // Takes the stored port; a missing or bad number gives 2.
-    void load(const Settings& settings);
+    // Takes the stored port; a missing number or one outside 1..255 gives 2, a stored device that is no
+    // device path gives none, and a bad value is replaced in the store.
+    void load(Settings& settings);
     // The number is written with the other settings when the main window closes.
     void saveNumber(Settings& settings) const;
 

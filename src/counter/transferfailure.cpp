@@ -55,33 +55,30 @@ QString TransferFailure::windowDetail() const {
     return kind == Kind::OpenFailed ? PortOpenMessage::detail(device, open) : QString();
 }
 
+// The window's words, with what the window shows in a box of its own said in one message.
 QString TransferFailure::commandLineText() const {
+    const QString shown = QStringLiteral("\n受信: ") + shownCharacters(received);
     switch (kind) {
         case Kind::OpenFailed: return PortOpenMessage::commandLineText(device, open);
-        case Kind::PortNotOpen: return QStringLiteral("the port is not open");
+        case Kind::PortNotOpen: return windowText();
         case Kind::WrongFirstCharacter:
-            return QStringLiteral("the counter's first chunk does not start with \"A\": ") +
-                   shownCharacters(received);
+            return QStringLiteral(
+                       "ﾃﾗｺｶｳﾝﾀから受信したﾃﾞｰﾀが \"A\" で始まっていないため、通信を中断しました。") +
+                   shown;
         case Kind::WrongReady:
-            return QStringLiteral("the counter answered ") + shownCharacters(received) +
-                   QStringLiteral(" instead of \"S\" before the image");
+            return QStringLiteral("ﾃﾗｺｶｳﾝﾀが書込みの前に \"S\" を返さなかったため、通信を中断しました。") +
+                   shown;
         case Kind::WrongAcknowledgement:
-            return QStringLiteral("the counter answered ") + shownCharacters(received) +
-                   QStringLiteral(" instead of \"A\" to an image byte");
+            return QStringLiteral("ﾃﾗｺｶｳﾝﾀが書込んだﾃﾞｰﾀに \"A\" を返さなかったため、通信を中断しました。") +
+                   shown;
         case Kind::Flood:
-            return QStringLiteral("the counter sent more characters at once than any reply holds: ") +
-                   shownCharacters(received);
+            return QStringLiteral("ﾃﾗｺｶｳﾝﾀから応答より長い文字列が届いたため、通信を中断しました。") + shown;
         case Kind::TimedOut:
-            return QStringLiteral(
-                "no answer from the counter; check the cable and the counter's rotary switch");
-        case Kind::Stopped: return QStringLiteral("the transfer was stopped");
-        case Kind::LineFailed: return QStringLiteral("the serial line failed: ") + detail;
-        case Kind::Disconnected: return QStringLiteral("the device was disconnected; check the cable");
-        case Kind::DumpNotWritten: return QStringLiteral("k40read.tmp could not be written: ") + detail;
-        case Kind::DumpRefused:
-            return QStringLiteral(
-                       "the memory received is not a counter's memory; the counter was not erased: ") +
-                   detail;
+        case Kind::Stopped:
+        case Kind::LineFailed:
+        case Kind::Disconnected:
+        case Kind::DumpNotWritten:
+        case Kind::DumpRefused: return windowText();
     }
     return {};
 }

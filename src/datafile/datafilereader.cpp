@@ -167,17 +167,9 @@ private:
 }  // namespace
 
 ReadResult ReadDataFile(const QString& path, TestData& data) {
-    QString reason;
-    bool tooLarge = false;
-    const std::optional<std::string> bytes = ReadFileBytes(path, LargestFile, reason, &tooLarge);
-    if (!bytes) {
-        ReadResult result;
-        result.failure =
-            tooLarge ? Failure{Failure::Kind::RefusedInput, DataFileNotices::oversized(path, LargestFile)}
-                     : Failure{Failure::Kind::Unreadable, DataFileNotices::unreadable(path, reason)};
-        return result;
-    }
-    return ReadDataBytes(*bytes, data);
+    ReadResult result;
+    const std::optional<std::string> bytes = ReadFileBytes(path, LargestFile, result.failure);
+    return bytes ? ReadDataBytes(*bytes, data) : result;
 }
 
 ReadResult ReadDataBytes(std::string_view bytes, TestData& data) {

@@ -75,8 +75,8 @@ bool SurveyTextsStorable(const TestData& data) {
     return exact;
 }
 
-std::optional<Failure> WriteDataFile(const QString& path, const TestData& data) {
-    if (const std::optional<SaveFailure> failure = SaveFileAtomically(path, DataFileBytes(data)))
+std::optional<Failure> WriteDataFile(const QString& path, const TestData& data, const QStringList& inputs) {
+    if (const std::optional<SaveFailure> failure = SaveFileAtomically(path, DataFileBytes(data), inputs))
         return Failure{Failure::Kind::WriteFailed, DataFileNotices::unwritable(path, *failure)};
     return std::nullopt;
 }

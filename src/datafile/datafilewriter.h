@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "platform/failure.h"
@@ -18,5 +19,7 @@ QByteArray DataFileBytes(const TestData& data);
 bool SurveyTextsStorable(const TestData& data);
 
 // Writes the data set to the file at `path` in the extended layout, replacing it only once the whole
-// file is written. When it could not be written, says so and why; the file is then left as it was.
-std::optional<Failure> WriteDataFile(const QString& path, const TestData& data);
+// file is written, and never over one of `inputs`. When it could not be written, says so and why; the
+// file is then left as it was.
+std::optional<Failure> WriteDataFile(const QString& path, const TestData& data,
+                                     const QStringList& inputs = {});

@@ -4,12 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QFile>
-#include <QRandomGenerator>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <string>
 
+#include "datafile/samefile.h"
+#include "datafile/savesteps.h"
 #include "platform/systemerror.h"
 
 namespace {
@@ -26,45 +27,27 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// Creates a new, empty file beside `target` under a name nobody uses; returns its descriptor and name.
-int createTemporary(const std::string& target, std::string& name) {
-    static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    const size_t slash = target.rfind('/');
-    const std::string prefix = slash == std::string::npos
-                                   ? "." + target
-                                   : target.substr(0, slash + 1) + "." + target.substr(slash + 1);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = prefix + ".";
-        for (int i = 0; i < 8; ++i) name += letters[QRandomGenerator::global()->bounded(36)];
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
+// The descriptor a name stands for: /dev/stdout, /dev/stderr, /dev/fd/N, /proc/self/fd/N. Written
+// through the descriptor, output keeps what the shell made of it (appending, a pipe, a terminal).
+std::optional<int> descriptorNamed(const std::string& path) {
+    if (path == "/dev/stdout") return STDOUT_FILENO;
+    if (path == "/dev/stderr") return STDERR_FILENO;
+    for (const std::string prefix : {"/dev/fd/", "/proc/self/fd/"}) {
+        if (!path.starts_with(prefix)) continue;
+        const std::string number = path.substr(prefix.size());
+        if (number.empty() || number.size() > 6 ||
+            number.find_first_not_of("0123456789") != std::string::npos)
+            return std::nullopt;
+        return std::stoi(number);
     }
-    return -1;
+    return std::nullopt;
 }
 
-bool writeAll(int fd, QByteArrayView bytes) {
-    const char* data = bytes.data();
-    size_t left = static_cast<size_t>(bytes.size());
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
-        if (written < 0 && errno == EINTR) continue;
-        if (written == 0) errno = EIO;
-        if (written <= 0) return false;
-        data += written;
-        left -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
-// A file the user may write in a folder where no new file may be made is written in place: not atomic,
-// but the only way to save it, as QSaveFile's direct-write fallback does.
-std::optional<SaveFailure> writeInPlace(const std::string& target, QByteArrayView bytes) {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (fd < 0) return SaveFailure{systemErrorText(errno)};
-    int error = 0;
-    if (!writeAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
-    if (::close(fd) != 0 && error == 0) error = errno;
-    if (error != 0) return SaveFailure{systemErrorText(error), true};
+// The refusal of an output that is one of the inputs.
+std::optional<SaveFailure> overwritesInput(const QString& path, const QStringList& inputs) {
+    for (const QString& input : inputs)
+        if (!input.isEmpty() && NamesSameFile(path, input))
+            return SaveFailure{QStringLiteral("読込んだファイル%1と同じファイルです").arg(input)};
     return std::nullopt;
 }
 
@@ -76,31 +59,26 @@ void syncFolder(const std::string& folder) {
     ::close(fd);
 }
 
-}  // namespace
-
-std::optional<SaveFailure> SaveFileAtomically(const QString& path, QByteArrayView bytes) {
-    const std::string target = resolved(QFile::encodeName(path).toStdString());
-    struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) return SaveFailure{systemErrorText(EISDIR)};
-    if (exists && ::access(target.c_str(), W_OK) != 0) return SaveFailure{systemErrorText(errno)};
-
+std::optional<SaveFailure> replaceAtomically(const std::string& target, const struct stat* existing,
+                                             QByteArrayView bytes) {
+    SaveSteps::removeStaleTemporaries(target);
     std::string temporary;
-    const int fd = createTemporary(target, temporary);
+    const int fd = SaveSteps::createTemporary(target, temporary);
     if (fd < 0) {
         const int refused = errno;
         const bool folderClosed = refused == EACCES || refused == EPERM;
-        if (exists && S_ISREG(existing.st_mode) && folderClosed) return writeInPlace(target, bytes);
+        if (existing && folderClosed) return SaveSteps::writeInPlace(target, bytes);
         return SaveFailure{systemErrorText(refused)};
     }
     int error = 0;
-    if (exists) {
+    if (existing) {
         // The replacement keeps the owner where the process may give it away (an ordinary user may
         // not), and always the permissions.
-        [[maybe_unused]] const bool ownerKept = ::fchown(fd, existing.st_uid, existing.st_gid) == 0;
-        if (::fchmod(fd, existing.st_mode & 07777) != 0) error = errno;
+        [[maybe_unused]] const bool ownerKept = ::fchown(fd, existing->st_uid, existing->st_gid) == 0;
+        if (::fchmod(fd, existing->st_mode & 07777) != 0) error = errno;
     }
-    if (error == 0 && (!writeAll(fd, bytes) || ::fsync(fd) != 0)) error = errno;
+    size_t written = 0;
+    if (error == 0 && (!SaveSteps::writeAll(fd, bytes, written) || ::fsync(fd) != 0)) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     if (error != 0) {
@@ -109,4 +87,28 @@ std::optional<SaveFailure> SaveFileAtomically(const QString& path, QByteArrayVie
     }
     syncFolder(folderOf(target));
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<SaveFailure> SaveFileAtomically(const QString& path, QByteArrayView bytes,
+                                              const QStringList& inputs) {
+    const std::string given = QFile::encodeName(path).toStdString();
+    // Only a file is destroyed by writing over it: a terminal or a pipe may be read and written alike.
+    if (const std::optional<int> fd = descriptorNamed(given)) {
+        struct stat status {};
+        const bool file = ::fstat(*fd, &status) == 0 && S_ISREG(status.st_mode);
+        if (std::optional<SaveFailure> refusal = file ? overwritesInput(path, inputs) : std::nullopt)
+            return refusal;
+        return SaveSteps::writeIntoDescriptor(*fd, bytes);
+    }
+    const std::string target = resolved(given);
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) return SaveFailure{systemErrorText(EISDIR)};
+    if (exists && !S_ISREG(existing.st_mode))
+        return SaveSteps::writeIntoDevice(target, S_ISFIFO(existing.st_mode), bytes);
+    if (std::optional<SaveFailure> refusal = overwritesInput(path, inputs)) return refusal;
+    if (exists && ::access(target.c_str(), W_OK) != 0) return SaveFailure{systemErrorText(errno)};
+    return replaceAtomically(target, exists ? &existing : nullptr, bytes);
 }

@@ -2,17 +2,28 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
-// Replaces the file at `path` by `bytes` so that it is never left half written: the bytes go to a
-// new file in the same folder, which is flushed to the disk and then renamed over the old one. An
-// existing file keeps its permissions (and its owner where the process may set it), a link keeps
-// pointing to the replaced file, and a read-only file is refused. Returns the reason, in the user's
-// words, when the file could not be written; it is then left as it was. A file the user may write in
-// a folder where no file may be made is written in place instead, which is not atomic: a failure there
-// may have changed the file, and says so.
+// Why a save did not succeed, in the user's words, and what became of the file.
 struct SaveFailure {
+    enum class Outcome {
+        Unchanged,  // the file is as it was before the save
+        Damaged,    // a write in place failed and the old bytes could not be put back
+        Cut,        // a device, pipe or standard output got only the first part of the bytes
+    };
     QString reason;
-    bool fileChanged = false;
+    Outcome outcome = Outcome::Unchanged;
 };
-std::optional<SaveFailure> SaveFileAtomically(const QString& path, QByteArrayView bytes);
+
+// Writes `bytes` to `path` so that a file is never left half written. A regular file (or a new one)
+// is replaced: the bytes go to a new file in the same folder, which is flushed to the disk and then
+// renamed over the old one; an existing file keeps its permissions (and its owner where the process
+// may set it), a link keeps pointing to the replaced file, a read-only file is refused. The temporary
+// files of earlier saves of the same file whose writer was killed are removed. In a folder where no
+// file may be made, a file the user may write is written in place: its new size is reserved first,
+// and its old bytes are put back when the write fails. What is not a regular file (a device, a pipe,
+// /dev/stdout, /dev/fd/N) is written as it is. A file that is one of `inputs` (the files a job read,
+// the data file a window has open) by any name is refused and nothing is written.
+std::optional<SaveFailure> SaveFileAtomically(const QString& path, QByteArrayView bytes,
+                                              const QStringList& inputs = {});

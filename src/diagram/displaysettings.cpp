@@ -13,11 +13,12 @@ QString monoKey(int index) {
 
 }  // namespace
 
-void DisplaySettings::load(const Settings& settings) {
-    // Black is a colour a user may choose: a stored 0 is kept.
+void DisplaySettings::load(Settings& settings) {
+    // Black is a colour a user may choose: a stored 0 is kept. A colour has 24 bits.
+    constexpr qint32 White = 0xFFFFFF;
     for (size_t i = 1; i <= 5; ++i) {
-        Color[i] = storedInteger(settings, colourKey(int(i)), DefaultColor[i], StoredZero::IsValue);
-        Mono[i] = storedInteger(settings, monoKey(int(i)), DefaultMono[i], StoredZero::IsValue);
+        Color[i] = keptInteger(settings, colourKey(int(i)), DefaultColor[i], StoredZero::IsValue, 0, White);
+        Mono[i] = keptInteger(settings, monoKey(int(i)), DefaultMono[i], StoredZero::IsValue, 0, White);
     }
 }
 

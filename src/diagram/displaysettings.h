@@ -21,7 +21,8 @@ struct DisplaySettings {
     qint16 ShowMarks = 1;
     qint16 GGTMode = 0;  // -1 on, 0 off
 
-    // Takes the colour sets from the store; a missing or non-numeric value gives the default.
-    void load(const Settings& settings);
+    // Takes the colour sets from the store; a missing value, or one that is no colour (not a number,
+    // outside 0..0xFFFFFF), gives the default, which replaces a bad value in the store.
+    void load(Settings& settings);
     void save(Settings& settings) const;
 };

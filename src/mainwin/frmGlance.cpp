@@ -127,7 +127,7 @@ void frmGlance::makeTiles() {
 
 void frmGlance::exportPng() {
     SaveToChosenFile(dialogs_, {{QStringLiteral("PNG ﾌｧｲﾙ (*.png)"), QStringLiteral("*.png")}},
-                     [this](const QString&) {
+                     data_.DataFileName, [this](const QString&) {
                          QByteArray bytes;
                          QBuffer buffer(&bytes);
                          buffer.open(QIODevice::WriteOnly);

@@ -58,7 +58,7 @@ void frmMain::exportCsv() {
     commands_.blocks.StoreBlockHeader();
     if (!commands_.blocks.requireData()) return;
     SaveToChosenFile(dialogs_, {{QStringLiteral("CSVﾌｧｲﾙ (*.csv)"), QStringLiteral("*.csv")}},
-                     [this](const QString&) { return DropsCsv(data_); });
+                     data_.DataFileName, [this](const QString&) { return DropsCsv(data_); });
 }
 
 // One summary and one glance window at a time; they stay open beside the main window.

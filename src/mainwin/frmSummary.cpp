@@ -152,5 +152,5 @@ void frmSummary::copyRows() {
 
 void frmSummary::exportCsv() {
     SaveToChosenFile(dialogs_, {{QStringLiteral("CSVﾌｧｲﾙ (*.csv)"), QStringLiteral("*.csv")}},
-                     [this](const QString&) { return SummaryCsv(data_); });
+                     data_.DataFileName, [this](const QString&) { return SummaryCsv(data_); });
 }

@@ -16,6 +16,7 @@ QString systemErrorText(int error) {
         case EROFS: return QStringLiteral("書込みできない場所です");
         case ENAMETOOLONG: return QStringLiteral("ファイル名が長すぎます");
         case EIO: return QStringLiteral("読み書き中にエラーが発生しました");
+        case EPIPE: return QStringLiteral("出力先のパイプが閉じられています");
         case EBUSY:
         case ETXTBSY: return QStringLiteral("ほかのプログラムが使用中です");
         case ENODEV:

@@ -80,7 +80,7 @@ TEST_F(PdfJobTest, TestFormsAPageEachOnA4PortraitWithEveryText) {
     const ToolRun forms = pdf({QStringLiteral("--color"), QStringLiteral("--jhs"), input, out("forms.pdf")});
     EXPECT_EQ(forms.exitCode, 0) << forms.err.toStdString();
     // The name of block 5 is too long: a warning, and the page still printed.
-    EXPECT_TRUE(forms.err.contains(QStringLiteral("warning: 調査名称が印刷可能文字数を越えました。")));
+    EXPECT_TRUE(forms.err.contains(QStringLiteral("警告: 調査名称が印刷可能文字数を越えました。")));
     const QString pages = info(out("forms.pdf"));
     EXPECT_TRUE(pages.contains(QRegularExpression(QStringLiteral("Pages: +5\n")))) << pages.toStdString();
     EXPECT_TRUE(pages.contains(QStringLiteral("595 x 842 pts (A4)")));

@@ -92,7 +92,8 @@ TEST(PortOpenMessage, GroupAdviceOnlyForAGroupThatMayUseTheDevice) {
     const QString device = QStringLiteral("/dev/ttyUSB0");
     EXPECT_TRUE(
         PortOpenMessage::detail(device, grouped).contains(QStringLiteral("（dialout）に利用者を追加")));
-    EXPECT_TRUE(PortOpenMessage::commandLineText(device, grouped).contains(QStringLiteral("(dialout)")));
+    EXPECT_TRUE(PortOpenMessage::commandLineText(device, grouped)
+                    .contains(QStringLiteral("（dialout）に利用者を追加")));
     for (const QString& text :
          {PortOpenMessage::detail(device, ungrouped), PortOpenMessage::commandLineText(device, ungrouped)}) {
         EXPECT_FALSE(text.contains(QStringLiteral("dialout"))) << str(text);

@@ -63,7 +63,8 @@ TEST(ReadJob, StopsAtTheFirstStepThatFails) {
     job.start(QStringLiteral(TERRAKO_DIAGRAPH), {QStringLiteral("read"), out});
     ASSERT_TRUE(job.waitForFinished(60000));
     EXPECT_EQ(job.exitCode(), 1);
-    EXPECT_TRUE(job.readAllStandardError().contains("usage: read --port DEVICE [--erase] OUT"));
+    EXPECT_TRUE(
+        job.readAllStandardError().contains("使い方: terrako-diagraph read --port DEVICE [--erase] OUT"));
 }
 
 }  // namespace

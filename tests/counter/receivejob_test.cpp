@@ -59,7 +59,7 @@ TEST(ReceiveJob, FailsWithTheReasonWhenThePortCannotBeUsed) {
     QTemporaryDir folder;
     const JobResult missing = receive({QStringLiteral("--port"), QStringLiteral("99")}, folder.path());
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_TRUE(missing.errors.contains(QStringLiteral("unplugged or renamed")))
+    EXPECT_TRUE(missing.errors.contains(QStringLiteral("ﾎﾟｰﾄが見つかりません。ｹｰﾌﾞﾙが抜けたか")))
         << missing.errors.toStdString();
 
     // A text that names no serial port says why: what is accepted, a missing device, or no serial port.
@@ -67,9 +67,9 @@ TEST(ReceiveJob, FailsWithTheReasonWhenThePortCannotBeUsed) {
         const char* port;
         const char* reason;
     } ports[] = {
-        {"COM9", "not a serial port: COM9 (give a port number 1-255"},
-        {"/dev/ttyUSB9", "/dev/ttyUSB9 does not exist: the device was unplugged or renamed"},
-        {"/dev/null", "/dev/null is not a serial port"},
+        {"COM9", "--port COM9 は通信ﾎﾟｰﾄではありません。1～255 の番号"},
+        {"/dev/ttyUSB9", "ﾃﾞﾊﾞｲｽ /dev/ttyUSB9 がありません。ｹｰﾌﾞﾙが抜けたか"},
+        {"/dev/null", "/dev/null はｼﾘｱﾙﾎﾟｰﾄではありません。"},
     };
     for (const auto& port : ports) {
         const JobResult result =
@@ -82,14 +82,14 @@ TEST(ReceiveJob, FailsWithTheReasonWhenThePortCannotBeUsed) {
     window.start(QStringLiteral(TERRAKO_DIAGRAPH), {QStringLiteral("--port"), QStringLiteral("/dev/null")});
     ASSERT_TRUE(window.waitForFinished(10000));
     EXPECT_EQ(window.exitCode(), 1);
-    EXPECT_TRUE(window.readAllStandardError().contains("/dev/null is not a serial port"));
+    EXPECT_TRUE(window.readAllStandardError().contains("/dev/null はｼﾘｱﾙﾎﾟｰﾄではありません。"));
 
     EXPECT_EQ(receive({QStringLiteral("--erase")}, folder.path()).exitCode, 1);
 
     EmulatorProcess silent({QStringLiteral("--first-char"), QStringLiteral("X")});
     const JobResult refused = receive({QStringLiteral("--port"), silent.device()}, folder.path());
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(refused.errors.contains(QStringLiteral("does not start with \"A\"")));
+    EXPECT_TRUE(refused.errors.contains(QStringLiteral("\"A\" で始まっていないため")));
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("k40read.tmp"))));
 }
 

@@ -10,6 +10,7 @@
 #include "datafile/savechosenfile.h"
 #include "diagram/gui/diagrampanel.h"
 #include "diagram/gui/frmGraph.h"
+#include "model/testdata.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
 
@@ -61,7 +62,7 @@ void frmGraph::saveBitmap() {
     SaveToChosenFile(dialogs_,
                      {{QStringLiteral("すべてのﾌｧｲﾙ (*.bmp)"), QStringLiteral("*.bmp")},
                       {QStringLiteral("PNG ﾌｧｲﾙ (*.png)"), QStringLiteral("*.png")}},
-                     [this](const QString& path) {
+                     data_.DataFileName, [this](const QString& path) {
                          QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
                          if (!QImageWriter::supportedImageFormats().contains(format)) format = "bmp";
                          QByteArray bytes;
