@@ -111,3 +111,27 @@ std::optional<qint64> wholeNumberOf(const char* job, const char* option, const Q
     return text.startsWith(QLatin1Char('-')) ? std::numeric_limits<qint64>::min()
                                              : std::numeric_limits<qint64>::max();
 }
+
+std::optional<PageRange> jobBlockRange(const std::optional<QString>& from, const std::optional<QString>& to,
+                                       int blockCount) {
+    const QString blocks = QStringLiteral("（1～%1）").arg(blockCount);
+    const auto block = [&](const std::optional<QString>& given, int otherwise) -> std::optional<int> {
+        if (!given) return otherwise;
+        const qint64 number = given->toLongLong();
+        if (number >= 1 && number <= blockCount) return static_cast<int>(number);
+        printJobMessage(QStringLiteral("ブロック %1 はありません").arg(quotedInput(*given)) + blocks);
+        return std::nullopt;
+    };
+    const std::optional<int> first = block(from, 1);
+    if (!first) return std::nullopt;
+    const std::optional<int> last = block(to, blockCount);
+    if (!last) return std::nullopt;
+    if (*first > *last) {
+        printJobMessage(
+            QStringLiteral("--from %1 が --to %2 より後のブロックです。--from は --to 以下にしてください。")
+                .arg(*first)
+                .arg(*last));
+        return std::nullopt;
+    }
+    return PageRange{*first, *last};
+}

@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/printer.h"
+
 // An option a job takes: a switch such as --sheet, or, with `value`, one such as --from N.
 struct JobOption {
     const char* name;
@@ -42,3 +44,9 @@ int refuseJobArguments(const char* job, const QString& refusal);
 // A whole number given as the value of `option` (a sign and digits, any size); nothing, with the
 // refusal printed, for any other text.
 std::optional<qint64> wholeNumberOf(const char* job, const char* option, const QString& text);
+
+// The blocks a job's --from and --to name (whole numbers, as given) in a file of `blockCount` blocks,
+// all of them by default; nothing, with the refusal printed, for a block the file does not hold or a
+// range that runs backwards.
+std::optional<PageRange> jobBlockRange(const std::optional<QString>& from, const std::optional<QString>& to,
+                                       int blockCount);

@@ -1,4 +1,3 @@
-#include <QGuiApplication>
 #include <QStringList>
 #include <algorithm>
 #include <iterator>
@@ -6,12 +5,11 @@
 #include <utility>
 
 #include "app/jobarguments.h"
+#include "app/jobdrawing.h"
 #include "app/jobmessages.h"
 #include "diagram/displaysettings.h"
 #include "diagram/ggtfill.h"
 #include "model/testdata.h"
-#include "platform/eventpump.h"
-#include "platform/gui/fonts.h"
 #include "platform/print/pdfdocument.h"
 #include "print/printjob.h"
 #include "print/printprogress.h"
@@ -81,34 +79,6 @@ std::optional<PdfArguments> parse(const QStringList& arguments) {
     return parsed;
 }
 
-// The blocks to print, or the refusal of a range the file does not hold.
-std::optional<PageRange> blockRange(const PdfArguments& arguments, int blockCount) {
-    const QString blocks = QStringLiteral("（1～%1）").arg(blockCount);
-    const auto block = [&](const std::optional<QString>& given, int otherwise) -> std::optional<int> {
-        if (!given) return otherwise;
-        const qint64 number = given->toLongLong();
-        if (number >= 1 && number <= blockCount) return static_cast<int>(number);
-        printJobMessage(QStringLiteral("ブロック %1 はありません").arg(quotedInput(*given)) + blocks);
-        return std::nullopt;
-    };
-    const std::optional<int> from = block(arguments.from, 1);
-    if (!from) return std::nullopt;
-    const std::optional<int> to = block(arguments.to, blockCount);
-    if (!to) return std::nullopt;
-    if (*from > *to) {
-        printJobMessage(
-            QStringLiteral("--from %1 が --to %2 より後のブロックです。--from は --to 以下にしてください。")
-                .arg(*from)
-                .arg(*to));
-        return std::nullopt;
-    }
-    return PageRange{*from, *to};
-}
-
-struct NoEvents : EventPump {
-    void processPendingEvents() override {}
-};
-
 // Prints the pages into the document; the reason when that failed.
 std::optional<QString> printPages(const PdfArguments& arguments, TestData& data, PdfDocument& document,
                                   PageRange range) {
@@ -158,19 +128,12 @@ int pdfJob(const QStringList& arguments) {
     if (const std::optional<Failure> failure =
             readJobInput(parsed->in, data, QStringLiteral("読めた範囲のデータを PDF に出力します。")))
         return jobExit(failure);
-    const std::optional<PageRange> range = blockRange(*parsed, data.BlockCount);
+    const std::optional<PageRange> range = jobBlockRange(parsed->from, parsed->to, data.BlockCount);
     if (!range) return 1;
     // The first block printed is the one shown: the diagram sheet's title block carries its texts.
     data.CurBlock = static_cast<qint16>(range->from);
 
-    // Drawing text needs the window system's font support, not a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "terrako-diagraph";
-    char* argv[] = {name, nullptr};
-    QGuiApplication application(argc, argv);
-    installApplicationFonts();
-
+    const JobDrawing drawing;
     PdfDocument document(parsed->sheet ? Orientation::Landscape : Orientation::Portrait);
     if (const std::optional<QString> failure = printPages(*parsed, data, document, *range))
         return jobExit(Failure{Failure::Kind::WriteFailed, failure.value()});

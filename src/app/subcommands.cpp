@@ -8,6 +8,7 @@ int importJob(const QStringList& arguments);
 int readJob(const QStringList& arguments);
 int pdfJob(const QStringList& arguments);
 int csvJob(const QStringList& arguments);
+int reportJob(const QStringList& arguments);
 
 const std::vector<Subcommand>& subcommands() {
     static const std::vector<Subcommand> all{
@@ -25,6 +26,10 @@ const std::vector<Subcommand>& subcommands() {
         {"csv", "csv [--summary] FILE OUT.csv|-",
          "FILE の計測値すべて（--summary: ブロックごとの集計）を CSV で OUT.csv（-: 標準出力）に出力する",
          csvJob},
+        {"report", "report [--from N] [--to M] [--target CM] [--hard S] [--no-forms] FILE OUT.pdf",
+         "FILE のブロック N～M の報告書（表紙、地点別一覧、一覧ダイアグラム、深さ別の軟らかさ、試験様式）を "
+         "OUT.pdf に出力する（--target: 目標深さ、--hard: 硬さの限界 cm/drop、--no-forms: 試験様式を除く）",
+         reportJob},
     };
     return all;
 }

@@ -18,11 +18,17 @@ constexpr int TestFormSlot = 5;
 void fillDiagram(Surface& surface, const TestData& data, const DisplaySettings& colours,
                  const FillChoice& fill, const DiagramLayout& layout, ProgressSink* progress,
                  EventPump* events) {
+    fillBlockDiagram(surface, data, data.CurBlock, colours, fill, layout, progress, events);
+}
+
+void fillBlockDiagram(Surface& surface, const TestData& data, int block, const DisplaySettings& colours,
+                      const FillChoice& fill, const DiagramLayout& layout, ProgressSink* progress,
+                      EventPump* events) {
     const qint32 colour = surface.drawColor();
     surface.setLineStyle(LineStyle::InsideSolid);
     if (events) events->processPendingEvents();
-    const auto& depths = data.Measure[data.CurBlock];
-    const int drops = std::clamp<int>(data.DropCount[data.CurBlock], 0, TestData::DropSlots - 1);
+    const auto& depths = data.Measure[block];
+    const int drops = std::clamp<int>(data.DropCount[block], 0, TestData::DropSlots - 1);
     const double scale = layout.DepthScale;
     double prevTw = 0;
     for (int i = 1; i <= drops; ++i) {

@@ -27,6 +27,10 @@ struct FillChoice {
 void fillDiagram(Surface& surface, const TestData& data, const DisplaySettings& colours,
                  const FillChoice& fill, const DiagramLayout& layout, ProgressSink* progress = nullptr,
                  EventPump* events = nullptr);
+// The same fill for any block, as the site report lays the points side by side.
+void fillBlockDiagram(Surface& surface, const TestData& data, int block, const DisplaySettings& colours,
+                      const FillChoice& fill, const DiagramLayout& layout, ProgressSink* progress = nullptr,
+                      EventPump* events = nullptr);
 
 // DrawGGT: the fill of a printed diagram, in slot CuPage 0, 1 or 2 of the diagram sheet or 5, the test
 // form; the outline drawn afterwards lies on it. Sets drop 0 of the shown block to 0 first. Returns the

@@ -60,6 +60,14 @@ QStringList summaryCells(const BlockSummary& row) {
     return cells;
 }
 
+QString summaryCell(const QStringList& cells, SummaryColumn column) {
+    return cells.at(static_cast<qsizetype>(column));
+}
+
+QString effectiveDepthText(const EffectiveDepth& effective) {
+    return (effective.hardReached ? QString() : QStringLiteral("≥")) + reading(effective.depth);
+}
+
 QByteArray DropsCsv(const TestData& data) {
     std::vector<QStringList> lines{{QStringLiteral("ブロック"), QStringLiteral("番号No."),
                                     QStringLiteral("回数"), QStringLiteral("計測値(cm)"),

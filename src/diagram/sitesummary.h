@@ -5,7 +5,16 @@
 #include <optional>
 #include <vector>
 
+#include "diagram/reportrule.h"
+
 struct TestData;
+
+// The effective soil depth of a point (see ReportRule), cm; `hardReached` false when no drop was as hard
+// as the limit and the depth is the one reached, so that the true one lies deeper ("≥").
+struct EffectiveDepth {
+    double depth = 0;
+    bool hardReached = false;
+};
 
 // What a site report needs of one test point (block).
 struct BlockSummary {
@@ -24,8 +33,13 @@ struct BlockSummary {
     // soil turns hard.
     std::optional<double> firstHardDepth;
     std::optional<double> meanSoftness;  // cm per drop over all drops
+    std::optional<EffectiveDepth> effective;
+    // With a target depth in the rule: whether the effective depth reaches it (適).
+    std::optional<bool> fit;
 };
 
-BlockSummary SummarizeBlock(const TestData& data, int block);
+// The numbers of one block, judged by the rule; the summary window, its CSV and the site report all
+// take them from here.
+BlockSummary SummarizeBlock(const TestData& data, int block, const ReportRule& rule = {});
 // One row per block in use.
-std::vector<BlockSummary> SummarizeSite(const TestData& data);
+std::vector<BlockSummary> SummarizeSite(const TestData& data, const ReportRule& rule = {});

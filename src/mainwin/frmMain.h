@@ -92,6 +92,7 @@ public:
     QAction* mnuSummary = nullptr;
     QAction* mnuGlance = nullptr;
     QAction* mnuCsv = nullptr;
+    QAction* mnuReport = nullptr;
     QAction* mnuInputData = nullptr;
     QAction* mnuErase = nullptr;
     QAction* mnuTRSet = nullptr;
@@ -123,6 +124,7 @@ private:
     void showGlance();
     void showChosenBlock(int block);
     void exportCsv();
+    void showReport();
     void showAbout();
     void freeAreaReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                           const QPoint& globalPosition);

@@ -9,11 +9,12 @@
 #include "diagram/sitecsv.h"
 #include "mainwin/frmGlance.h"
 #include "mainwin/frmMain.h"
+#include "mainwin/frmReport.h"
 #include "mainwin/frmSummary.h"
 #include "model/testdata.h"
 
 // Data files reached without the file dialog (the recent files, a file dropped on the window), the
-// CSV export, and the site's summary and glance windows.
+// CSV export and the report, and the site's summary and glance windows.
 
 namespace {
 
@@ -59,6 +60,15 @@ void frmMain::exportCsv() {
     if (!commands_.blocks.requireData()) return;
     SaveToChosenFile(dialogs_, {{QStringLiteral("CSVﾌｧｲﾙ (*.csv)"), QStringLiteral("*.csv")}},
                      data_.DataFileName, [this](const QString&) { return DropsCsv(data_); });
+}
+
+// 報告書出力 over the survey texts as shown; the dialog holds the main window until it closes.
+void frmMain::showReport() {
+    commands_.entry.settle();
+    commands_.blocks.storeSurveyTexts();
+    auto* report = new frmReport({data_, parts_.display, parts_.printer, dialogs_, parts_.settings}, this);
+    report->setAttribute(Qt::WA_DeleteOnClose);
+    report->open();
 }
 
 // One summary and one glance window at a time; they stay open beside the main window.

@@ -32,6 +32,7 @@ void frmMain::createMenus() {
     mnuSave = item(mnuFile, "上書き保存(&S)", "Ctrl+S", [&files] { files.save(); });
     mnuSaveName = item(mnuFile, "名前を付けて保存(&N)", nullptr, [&files] { files.saveAs(); });
     mnuCsv = item(mnuFile, "CSV出力(&E)", nullptr, [this] { exportCsv(); });
+    mnuReport = item(mnuFile, "報告書出力(&R)", nullptr, [this] { showReport(); });
     mnuFile->addSeparator();
     mnuPrint = item(mnuFile, "印刷(&P)", "Ctrl+P", [this] { printForms(false); });
     mnuSetPrinter = item(mnuFile, "プリンタの設定(&T)", nullptr, [this] { parts_.printer.setUp(); });

@@ -33,7 +33,11 @@ public:
 
     // An empty page of the printer's paper, to compose a page on.
     virtual RecordedPage newPage() = 0;
-    // Prints a composed page as the next page of the job; the first one starts the job. The reason,
+    // The same in the orientation given, whatever the setting: a job whose pages differ in orientation
+    // composes each on its own.
+    virtual RecordedPage newPageIn(Orientation orientation) = 0;
+    // Prints a composed page as the next page of the job; the first one starts the job. A page wider
+    // than high prints landscape, on a turned sheet where the device turns its paper. The reason,
     // in the user's words, when the printer refused.
     virtual std::optional<QString> print(const RecordedPage& page) = 0;
     // Ends the job and sends what was printed; nothing is sent for a job without pages.

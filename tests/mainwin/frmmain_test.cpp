@@ -63,6 +63,7 @@ TEST_F(MainWindowTest, OpensWithItsCaptionLayoutAndMenus) {
                                                                  {"上書き保存(&S)", "Ctrl+S", true},
                                                                  {"名前を付けて保存(&N)", "", true},
                                                                  {"CSV出力(&E)", "", true},
+                                                                 {"報告書出力(&R)", "", true},
                                                                  {"-", "", true},
                                                                  {"印刷(&P)", "Ctrl+P", true},
                                                                  {"プリンタの設定(&T)", "", true},

@@ -11,8 +11,8 @@ void ScriptedPrinter::preview(const std::function<void(Printer& pages)>& compose
     compose(*this);
 }
 
-RecordedPage ScriptedPrinter::newPage() {
-    const bool landscape = chosenOrientation == Orientation::Landscape;
+RecordedPage ScriptedPrinter::newPageIn(Orientation orientation) {
+    const bool landscape = orientation == Orientation::Landscape;
     return RecordedPage(
         landscape ? 16838 : 11906, landscape ? 11906 : 16838,
         [](const QString&, double size) { return size * 20; }, QStringLiteral("ＭＳ 明朝"), 10);

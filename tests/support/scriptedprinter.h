@@ -20,7 +20,8 @@ public:
     Orientation orientation() const override { return chosenOrientation; }
     void preview(const std::function<void(Printer& pages)>& compose) override;
 
-    RecordedPage newPage() override;
+    RecordedPage newPage() override { return newPageIn(chosenOrientation); }
+    RecordedPage newPageIn(Orientation orientation) override;
     std::optional<QString> print(const RecordedPage& page) override;
     std::optional<QString> finish() override;
 

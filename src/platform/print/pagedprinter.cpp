@@ -3,12 +3,22 @@
 #include <QGuiApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <utility>
 
 #include "platform/gui/paintersurface.h"
 
 namespace {
 
 constexpr double twipsPerInch = 1440;
+
+Orientation orientationOf(const QPagedPaintDevice& paper) {
+    return paper.pageLayout().orientation() == QPageLayout::Landscape ? Orientation::Landscape
+                                                                      : Orientation::Portrait;
+}
+
+QPageLayout::Orientation layoutOf(Orientation orientation) {
+    return orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
 
 }  // namespace
 
@@ -17,16 +27,29 @@ PagedPrinter::PagedPrinter() = default;
 PagedPrinter::~PagedPrinter() = default;
 
 RecordedPage PagedPrinter::newPage() {
+    return newPageIn(setting_.value_or(orientationOf(device())));
+}
+
+RecordedPage PagedPrinter::newPageIn(Orientation orientation) {
     QPagedPaintDevice& paper = device();
     const QFont font = QGuiApplication::font();
+    double width = paper.width() * twipsPerInch / paper.logicalDpiX();
+    double height = paper.height() * twipsPerInch / paper.logicalDpiY();
+    if ((width > height) != (orientation == Orientation::Landscape)) std::swap(width, height);
     return RecordedPage(
-        paper.width() * twipsPerInch / paper.logicalDpiX(),
-        paper.height() * twipsPerInch / paper.logicalDpiY(),
+        width, height,
         [&paper](const QString& fontName, double points) { return lineHeightOn(paper, fontName, points); },
         font.family(), font.pointSizeF());
 }
 
 std::optional<QString> PagedPrinter::print(const RecordedPage& page) {
+    // The paper is turned before the page begins: the device takes its size from there.
+    const Orientation wanted = page.width() > page.height() ? Orientation::Landscape : Orientation::Portrait;
+    const bool turned = wanted != orientationOf(device());
+    if (turned && turnsPaper()) {
+        if (!setting_) setting_ = orientationOf(device());
+        device().setPageOrientation(layoutOf(wanted));
+    }
     if (!painter_) {
         painter_ = std::make_unique<QPainter>();
         if (!painter_->begin(&device())) {
@@ -37,14 +60,24 @@ std::optional<QString> PagedPrinter::print(const RecordedPage& page) {
         return QStringLiteral("次のページを始められませんでした。");
     }
     PainterSurface surface(*painter_);
-    page.replay(surface);
+    if (turned && !turnsPaper()) {
+        // A quarter turn anticlockwise, as printers turn a landscape page: its top along the left edge.
+        painter_->save();
+        painter_->translate(0, device().height());
+        painter_->rotate(-90);
+        page.replay(surface);
+        painter_->restore();
+    } else {
+        page.replay(surface);
+    }
     return std::nullopt;
 }
 
 std::optional<QString> PagedPrinter::finish() {
-    if (!painter_) return std::nullopt;
-    const bool ended = painter_->end();
+    const bool ended = !painter_ || painter_->end();
     painter_.reset();
+    if (const std::optional<Orientation> setting = std::exchange(setting_, std::nullopt))
+        device().setPageOrientation(layoutOf(*setting));
     if (!ended) return QStringLiteral("印刷を終了できませんでした。");
     return std::nullopt;
 }

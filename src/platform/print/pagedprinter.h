@@ -15,13 +15,19 @@ public:
     ~PagedPrinter() override;
 
     RecordedPage newPage() override;
+    RecordedPage newPageIn(Orientation orientation) override;
     std::optional<QString> print(const RecordedPage& page) override;
     std::optional<QString> finish() override;
 
 protected:
     PagedPrinter();
     virtual QPagedPaintDevice& device() = 0;
+    // Whether a page of the other orientation turns the device's paper; if not (a preview, which shows
+    // every page on the paper of the setting), it is drawn turned on the paper.
+    virtual bool turnsPaper() const { return true; }
 
 private:
     std::unique_ptr<QPainter> painter_;
+    // The orientation of the setting while a job has turned the paper; it is put back when the job ends.
+    std::optional<Orientation> setting_;
 };

@@ -43,6 +43,7 @@ public:
 
 protected:
     QPagedPaintDevice& device() override { return printer_; }
+    bool turnsPaper() const override { return false; }
 
 private:
     QPrinter& printer_;
