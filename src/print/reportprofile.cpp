@@ -144,7 +144,9 @@ void table(Surface& page, const SiteReport& report) {
     page.setLineWidth(3);
     page.line(edges[0], y, edges[6], y);
     page.setLineWidth(1);
-    for (int e = 0; e <= 6; ++e) page.line(edges[e], TableTop - 20, edges[e], y);
+    // The lines inside the softness group start under its heading.
+    for (int e = 0; e <= 6; ++e)
+        page.line(edges[e], e == 3 || e == 4 ? TableTop + 300 : TableTop - 20, edges[e], y);
     page.setFontSize(8);
     const QString notes[] = {
         QStringLiteral("各地点の帯の軟らかさ = 帯の中で貫入した深さ ÷ そのための打撃回数"),

@@ -46,9 +46,8 @@ QString FittedTexts::fit(const QString& text, double width, double points, const
     if (emsOf(clean) <= room) return clean;
     double ems = emsOf(Ellipsis);
     qsizetype kept = 0;
+    // The second half of a surrogate pair adds nothing, so a pair is kept whole or not at all.
     while (kept < clean.size() && ems + emsOf(clean[kept]) <= room) ems += emsOf(clean[kept++]);
-    // A surrogate pair is kept whole or not at all.
-    if (kept > 0 && clean[kept - 1].isHighSurrogate()) --kept;
     auto known = std::find_if(shortened_.begin(), shortened_.end(),
                               [&](const Shortened& entry) { return entry.field == field; });
     if (known == shortened_.end()) known = shortened_.insert(shortened_.end(), {field, {}});

@@ -1,4 +1,5 @@
 // The site as a whole: the summary table, the diagrams at a glance and the CSV export.
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -6,11 +7,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSortFilterProxyModel>
+#include <QSpinBox>
 #include <QTableView>
 
 #include "diagram/gui/frmGraph.h"
 #include "diagram/sitecsv.h"
 #include "mainwin/frmGlance.h"
+#include "mainwin/frmReport.h"
 #include "mainwin/frmSummary.h"
 #include "mainwindowfixture.h"
 
@@ -163,6 +166,61 @@ TEST_F(SiteWindowsTest, TheGraphWindowHoldsTheSiteWindowsAndIsTheOnlyOne) {
     EXPECT_TRUE(summary->isVisible());
     EXPECT_TRUE(glance->isVisible());
     EXPECT_EQ(text("txtCBlock"), "2");
+}
+
+// 報告書出力: the rule comes from the settings and goes back there once used; a value that cannot be
+// used is refused by name; the preview shows the pages of both orientations; PDF出力 writes the report.
+TEST_F(SiteWindowsTest, ReportDialogPreviewsAndWritesThePdfWithTheRuleKept) {
+    settings.setValue(QStringLiteral("ReportTarget"), QStringLiteral("1"));
+    window.mnuReport->trigger();
+    auto* report = topLevel<frmReport>();
+    ASSERT_NE(report, nullptr);
+    const auto field = [report](const char* name) {
+        return report->findChild<QLineEdit*>(QString::fromUtf8(name));
+    };
+    const auto button = [report](const char* name) {
+        return report->findChild<QPushButton*>(QString::fromUtf8(name));
+    };
+    EXPECT_EQ(field("txtHard")->text(), "0.7");
+    EXPECT_EQ(field("txtTarget")->text(), "1");
+    EXPECT_EQ(report->findChild<QSpinBox*>(QStringLiteral("spnTo"))->value(), 3);
+    const QString screens = QCoreApplication::applicationDirPath() + QStringLiteral("/screens");
+    QDir().mkpath(screens);
+    EXPECT_TRUE(report->grab().save(screens + QStringLiteral("/frmReport.png")));
+
+    struct Refusal {
+        const char* hard;
+        const char* target;
+        const char* message;
+    };
+    for (const Refusal& r :
+         {Refusal{"0", "", "硬さの限界「0」は使えません。0 より大きい数を入力してください。"},
+          Refusal{"0.7", "-2",
+                  "目標深さ「-2」は使えません。0 より大きい数を入力するか、空欄にしてください。"}}) {
+        field("txtHard")->setText(QString::fromUtf8(r.hard));
+        field("txtTarget")->setText(QString::fromUtf8(r.target));
+        dialogs.expect(QString::fromUtf8(r.message));
+        button("cmdPdf")->click();
+    }
+    EXPECT_EQ(settings.value(QStringLiteral("ReportTarget")), "1");
+
+    field("txtHard")->setText(QStringLiteral("1.0"));
+    field("txtTarget")->setText(QStringLiteral("1.2"));
+    report->findChild<QCheckBox*>(QStringLiteral("chkForms"))->setChecked(false);
+    button("cmdPreview")->click();
+    EXPECT_EQ(printer.previews, 1);
+    ASSERT_EQ(printer.pages.size(), 4u);  // cover, table, glance, profile
+    EXPECT_LT(printer.pages[0].width(), printer.pages[0].height());
+    EXPECT_GT(printer.pages[1].width(), printer.pages[1].height());
+    EXPECT_EQ(settings.value(QStringLiteral("ReportHardLimit")), "1");
+    EXPECT_EQ(settings.value(QStringLiteral("ReportTarget")), "1.2");
+
+    const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+    dialogs.expectSaveFile(pdf);
+    button("cmdPdf")->click();
+    EXPECT_TRUE(fileBytes(pdf).startsWith("%PDF"));
+    EXPECT_FALSE(report->isVisible());
+    EXPECT_TRUE(dialogs.allAnswered());
 }
 
 }  // namespace

@@ -66,4 +66,31 @@ TEST(QtPrinter, PutsTheJobsPagesIntoOneFile) {
         QString::fromUtf8(info.readAllStandardOutput()).contains(QStringLiteral("Pages:           2")));
 }
 
+// A job of both orientations: each page prints in its own on the file's paper; a page made after a
+// turned one has the setting's orientation, and the setting is as it was once the job ends.
+TEST(QtPrinter, TurnsThePaperForAPageOfTheOtherOrientation) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("turned.pdf"));
+    QtPrinter printer;
+    printer.printer().setOutputFormat(QPrinter::PdfFormat);
+    printer.printer().setOutputFileName(path);
+    printer.printer().setPageSize(QPageSize(QPageSize::A4));
+    RecordedPage wide = printer.newPageIn(Orientation::Landscape);
+    EXPECT_GT(wide.width(), wide.height());
+    for (RecordedPage page : {printer.newPage(), wide, printer.newPage()}) {
+        page.line(100, 100, page.width() - 100, 100);
+        EXPECT_FALSE(printer.print(page));
+    }
+    EXPECT_FALSE(printer.finish());
+    EXPECT_EQ(printer.orientation(), Orientation::Portrait);
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"),
+               {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("3"), path});
+    info.waitForFinished();
+    const QString sizes = QString::fromUtf8(info.readAllStandardOutput());
+    for (const char* line :
+         {"Page    1 size:  595 x 842", "Page    2 size:  842 x 595", "Page    3 size:  595 x 842"})
+        EXPECT_TRUE(sizes.contains(QString::fromUtf8(line))) << line << "\n" << sizes.toStdString();
+}
+
 }  // namespace
