@@ -54,12 +54,6 @@ std::optional<ReportArguments> parse(const QStringList& arguments) {
     return parsed;
 }
 
-bool anyDrops(const TestData& data, PageRange blocks) {
-    for (int block = blocks.from; block <= blocks.to; ++block)
-        if (data.DropCount[block] > 0) return true;
-    return false;
-}
-
 }  // namespace
 
 // terrako-diagraph report ... FILE OUT.pdf: the site report of FILE, without windows.
@@ -75,12 +69,8 @@ int reportJob(const QStringList& arguments) {
     ReportOptions& options = parsed->options;
     options.blocks = *range;
     options.date = QDate::currentDate();
-    if (!anyDrops(data, *range))
-        printJobMessage(
-            QStringLiteral("警告: ブロック %1～%2 には打撃データがありません。報告書は表紙%3だけになります。")
-                .arg(range->from)
-                .arg(range->to)
-                .arg(options.contents.forms ? QStringLiteral("と試験様式") : QString()));
+    if (const std::optional<QString> notice = noDropsNotice(data, options))
+        printJobMessage(QStringLiteral("警告: ") + *notice);
 
     const JobDrawing drawing;
     const DisplaySettings display;

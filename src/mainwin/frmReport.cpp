@@ -39,12 +39,6 @@ QString shortest(double value) {
     return QString::fromStdString(Format::shortest(value));
 }
 
-bool anyDrops(const TestData& data, PageRange blocks) {
-    for (int block = blocks.from; block <= blocks.to; ++block)
-        if (data.DropCount[block] > 0) return true;
-    return false;
-}
-
 }  // namespace
 
 frmReport::frmReport(const Parts& parts, QWidget* parent) : QDialog(parent), parts_(parts) {
@@ -173,12 +167,7 @@ void frmReport::exportPdf() {
     if (!SaveToChosenFile(parts_.dialogs, {{QStringLiteral("PDFﾌｧｲﾙ (*.pdf)"), QStringLiteral("*.pdf")}},
                           parts_.data.DataFileName, [&document](const QString&) { return document.bytes(); }))
         return;
-    if (!anyDrops(parts_.data, options->blocks))
-        warnings.prepend(
-            QStringLiteral("ブロック %1～%2 には打撃データがありません。報告書は表紙%3だけです。")
-                .arg(options->blocks.from)
-                .arg(options->blocks.to)
-                .arg(options->contents.forms ? QStringLiteral("と試験様式") : QString()));
+    if (const std::optional<QString> notice = noDropsNotice(parts_.data, *options)) warnings.prepend(*notice);
     if (!warnings.isEmpty()) parts_.dialogs.message(warnings.join(QLatin1Char('\n')), Buttons::Ok, Title);
     accept();
 }

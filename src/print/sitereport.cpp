@@ -61,6 +61,15 @@ SiteReport makeSiteReport(const TestData& data, const ReportOptions& options) {
     return report;
 }
 
+std::optional<QString> noDropsNotice(const TestData& data, const ReportOptions& options) {
+    for (int block = options.blocks.from; block <= options.blocks.to; ++block)
+        if (data.DropCount[block] > 0) return std::nullopt;
+    return QStringLiteral("ブロック %1～%2 には打撃データがありません。報告書は表紙%3だけです。")
+        .arg(options.blocks.from)
+        .arg(options.blocks.to)
+        .arg(options.contents.forms ? QStringLiteral("と試験様式") : QString());
+}
+
 std::vector<ReportSection> reportSections(const SiteReport& report) {
     const ReportContents& contents = report.options.contents;
     const bool points = !report.rows.empty();

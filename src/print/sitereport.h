@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "diagram/reportrule.h"
@@ -19,8 +20,6 @@ struct ReportContents {
     bool glance = true;   // 一覧ダイアグラム: the diagrams side by side
     bool profile = true;  // 深さ別の軟らかさ: the site profile
     bool forms = true;    // the test forms
-
-    bool operator==(const ReportContents&) const = default;
 };
 
 struct ReportOptions {
@@ -45,6 +44,9 @@ struct SiteReport {
 };
 
 SiteReport makeSiteReport(const TestData& data, const ReportOptions& options);
+
+// What the user is told when no block of the range has a drop: what the report then holds.
+std::optional<QString> noDropsNotice(const TestData& data, const ReportOptions& options);
 
 // The sections of a report in page order, each with its first page (the cover is page 1).
 struct ReportSection {
