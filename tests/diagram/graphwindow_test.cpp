@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -347,6 +348,19 @@ TEST_F(GraphWindowTest, CopiesAndSavesThePanelsPicture) {
     dialogs.expectSaveFile(std::nullopt);
     graph->mnuFileOut->trigger();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 3);
+
+    // A file that is there is replaced only once the user agrees.
+    const QString existing = folder.filePath(QStringLiteral("diagram.png"));
+    const QString replace =
+        QStringLiteral("ファイル%1は既にあります。置き換えてもよろしいですか？").arg(existing);
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        QFile(existing).resize(4);
+        dialogs.expectSaveFile(existing);
+        dialogs.expect(replace, answer);
+        graph->mnuFileOut->trigger();
+        EXPECT_EQ(QFileInfo(existing).size() > 4, answer == Answer::Yes);
+    }
+    EXPECT_EQ(dialogs.shown().back().buttons, Buttons::YesNoDefaultNo);
 
     const QString blocked = folder.filePath(QStringLiteral("diagram.bmp/x.bmp"));
     dialogs.expectSaveFile(blocked);
