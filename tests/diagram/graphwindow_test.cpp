@@ -390,6 +390,8 @@ TEST_F(GraphWindowTest, ColourDialogEditsTheShownSetAndSaysWhetherToRedraw) {
     clickField("lblField3", 0x112233);
     clickField("picField3", std::nullopt);  // cancelled: the field keeps its value
     EXPECT_EQ(display.Mono[3], 0x112233);
+    // The dialog opens on the field's colour.
+    EXPECT_EQ(dialogs.shownColours(), (std::vector<qint32>{DisplaySettings::DefaultMono[3], 0x112233}));
     EXPECT_EQ(display.Color[3], DisplaySettings::DefaultColor[3]);
     set->setCurrentIndex(0);
     clickField("picField1", 0);  // black

@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, OpensWithItsCaptionLayoutAndMenus) {
                                                                  {"データ補正", "", true},
                                                                  {"-", "", true},
                                                                  {"上書き保存(&S)", "Ctrl+S", true},
-                                                                 {"名前を付けて保存(&N)", "", true},
+                                                                 {"名前を付けて保存(&A)", "", true},
                                                                  {"CSV出力(&E)", "", true},
                                                                  {"-", "", true},
                                                                  {"印刷(&P)", "Ctrl+P", true},
