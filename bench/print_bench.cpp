@@ -48,7 +48,7 @@ void PrintFormsToPdf(benchmark::State& state) {
         PdfDocument document(Orientation::Portrait);
         const PrintJobParts parts{data,   display, document,
                                   status, events,  [](const QString&, const QString&) {}};
-        printTestFormRange(parts, {1, pages}, {});
+        printTestFormRange(parts, blocksIn({1, pages}), {});
         bytes = document.bytes().size();
     }
     state.counters["ms_per_page"] = benchmark::Counter(

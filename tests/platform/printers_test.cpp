@@ -56,7 +56,7 @@ TEST(QtPrinter, PutsTheJobsPagesIntoOneFile) {
         EXPECT_GT(page.width(), 10000);
         page.moveTo(1000, 1000);
         page.printLine(QString::fromUtf8(text));
-        EXPECT_FALSE(printer.print(page));
+        EXPECT_FALSE(printer.print(page, QString::fromUtf8(text)));
     }
     EXPECT_FALSE(printer.finish());
     QProcess info;

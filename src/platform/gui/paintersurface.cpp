@@ -1,6 +1,6 @@
 #include "platform/gui/paintersurface.h"
 
-#include <QPaintDevice>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
@@ -13,14 +13,9 @@ namespace {
 constexpr double twipsPerInch = 1440;
 constexpr double twipsPerPoint = 20;
 
-double twipsPerUnit(const QPaintDevice& device, int dotsPerInch) {
-    if (device.devType() == QInternal::Widget) return Twips::perPixel;
-    return twipsPerInch / std::max(1, dotsPerInch);
-}
-
-double pointsOf(const QFont& font, double twipsPerUnit) {
+double pointsOf(const QFont& font, const DeviceScale& scale) {
     if (font.pointSizeF() > 0) return font.pointSizeF();
-    return font.pixelSize() * twipsPerUnit / twipsPerPoint;
+    return scale.twipsY(font.pixelSize()) / twipsPerPoint;
 }
 
 QColor colorOf(qint32 rgb) {
@@ -32,37 +27,36 @@ int deviceUnits(double value) {
     return static_cast<int>(std::lround(std::clamp(value, -1e6, 1e6)));
 }
 
-double twipsPerUnitY(const QPaintDevice& device) {
-    return twipsPerUnit(device, device.logicalDpiY());
-}
-
 }  // namespace
 
-QFont deviceFont(const QPaintDevice& device, const QString& fontName, double points) {
+DeviceScale deviceScaleOf(const QPaintDevice& device) {
+    if (device.devType() == QInternal::Widget) return DeviceScale::pixels(Twips::perPixel, Twips::perPixel);
+    if (dynamic_cast<const QPagedPaintDevice*>(&device))
+        return DeviceScale::paper(device.logicalDpiX(), device.logicalDpiY());
+    return DeviceScale::pixels(twipsPerInch / std::max(1, device.logicalDpiX()),
+                               twipsPerInch / std::max(1, device.logicalDpiY()));
+}
+
+QFont deviceFont(const QString& fontName, double points, const DeviceScale& scale) {
     QFont font(fontName);
-    font.setPixelSize(std::max(1, deviceUnits(points * twipsPerPoint / twipsPerUnitY(device))));
+    font.setPixelSize(scale.fontUnits(points));
     return font;
 }
 
-double lineHeightOn(const QPaintDevice& device, const QString& fontName, double points) {
-    return deviceFont(device, fontName, points).pixelSize() * twipsPerUnitY(device);
-}
-
 PainterSurface::PainterSurface(QPainter& painter)
-    : Surface(painter.font().family(),
-              pointsOf(painter.font(), twipsPerUnit(*painter.device(), painter.device()->logicalDpiY()))),
-      painter_(painter),
-      twipsPerUnitX_(twipsPerUnit(*painter.device(), painter.device()->logicalDpiX())),
-      twipsPerUnitY_(twipsPerUnit(*painter.device(), painter.device()->logicalDpiY())) {
+    : PainterSurface(painter, deviceScaleOf(*painter.device())) {}
+
+PainterSurface::PainterSurface(QPainter& painter, const DeviceScale& scale)
+    : Surface(painter.font().family(), pointsOf(painter.font(), scale)), painter_(painter), scale_(scale) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
 double PainterSurface::width() const {
-    return painter_.device()->width() * twipsPerUnitX_;
+    return scale_.twipsX(painter_.device()->width());
 }
 
 double PainterSurface::height() const {
-    return painter_.device()->height() * twipsPerUnitY_;
+    return scale_.twipsY(painter_.device()->height());
 }
 
 void PainterSurface::drawLine(QPointF from, QPointF to) {
@@ -85,21 +79,25 @@ void PainterSurface::drawText(QPointF topLeft, const QString& text) {
     painter_.drawText(QPointF(at.x(), at.y() + metrics_->ascent()), text);
 }
 
-double PainterSurface::lineHeight() {
-    return lineHeightOn(*painter_.device(), fontName(), fontSize());
-}
-
 QPoint PainterSurface::toDevice(QPointF twips) const {
-    return {deviceUnits(twips.x() / twipsPerUnitX_), deviceUnits(twips.y() / twipsPerUnitY_)};
+    const QPointF units = scale_.toDevice(twips);
+    return {deviceUnits(units.x()), deviceUnits(units.y())};
 }
 
+// Solid lines end square, so that lines meet at the corners of a frame; the dots of a dotted line are
+// as long as the scale says, whatever the pen's width.
 void PainterSurface::applyPen() {
     if (penColor_ == drawColor() && penWidth_ == lineWidth() && penStyle_ == lineStyle()) return;
     penColor_ = drawColor();
     penWidth_ = lineWidth();
     penStyle_ = lineStyle();
-    const Qt::PenStyle style = lineStyle() == LineStyle::Dot ? Qt::DotLine : Qt::SolidLine;
-    painter_.setPen(QPen(colorOf(penColor_), std::max(1, penWidth_), style, Qt::SquareCap, Qt::MiterJoin));
+    const double width = scale_.penWidth(penWidth_);
+    QPen pen(colorOf(penColor_), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    if (penStyle_ == LineStyle::Dot) {
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setDashPattern({scale_.dotLength() / width, scale_.dotGap() / width});
+    }
+    painter_.setPen(pen);
 }
 
 // Font sizes become whole device pixels by the surface's own scale, so that text keeps its size
@@ -108,7 +106,7 @@ void PainterSurface::applyFont() {
     if (metrics_ && appliedFontName_ == fontName() && appliedFontSize_ == fontSize()) return;
     appliedFontName_ = fontName();
     appliedFontSize_ = fontSize();
-    const QFont font = deviceFont(*painter_.device(), appliedFontName_, appliedFontSize_);
+    const QFont font = deviceFont(appliedFontName_, appliedFontSize_, scale_);
     painter_.setFont(font);
     metrics_.emplace(font, painter_.device());
 }
