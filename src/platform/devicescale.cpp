@@ -8,8 +8,6 @@ namespace {
 constexpr double twipsPerInch = 1440;
 constexpr double twipsPerPoint = 20;
 constexpr double paperWidthUnit = twipsPerInch / 600;
-constexpr double dotTwips = 15;
-constexpr double gapTwips = 30;
 
 }  // namespace
 
@@ -31,14 +29,6 @@ QPointF DeviceScale::toDevice(QPointF twips) const {
 
 double DeviceScale::penWidth(int lineWidth) const {
     return std::max(1, lineWidth) * twipsPerWidth_ / twipsPerUnitX_;
-}
-
-double DeviceScale::dotLength() const {
-    return dotTwips / twipsPerUnitX_;
-}
-
-double DeviceScale::dotGap() const {
-    return gapTwips / twipsPerUnitX_;
 }
 
 // Far beyond any font, but safe to round to an int.

@@ -20,10 +20,10 @@ public:
 
     // The pen of a line width in device units; a width below 1 draws as 1.
     double penWidth(int lineWidth) const;
-    // A dotted line: the length of a dot and of the gap after it, in device units. The dots keep their
-    // length whatever the pen, as a screen's dotted line shows them: 1 pixel on and 2 off.
-    double dotLength() const;
-    double dotGap() const;
+    // A dotted line: the length of a dot and of the gap after it, in twips on every device, as a
+    // screen's dotted line shows them: 1 pixel on and 2 off.
+    static constexpr double DotTwips = 15;
+    static constexpr double GapTwips = 30;
 
     // The height of a font of `points`, in whole device units (at least 1), and one line of it in
     // twips: one em, as the printer fonts the page layouts were made for advance their lines.

@@ -61,7 +61,23 @@ double PainterSurface::height() const {
 
 void PainterSurface::drawLine(QPointF from, QPointF to) {
     applyPen();
+    if (lineStyle() == LineStyle::Dot) return drawDots(from, to);
     painter_.drawLine(toDevice(from), toDevice(to));
+}
+
+// A dotted line is drawn dot by dot, each a short solid line of whole device units, so that every
+// device shows the dots as long as paper does: a preview too, which a pen's own dash pattern would
+// draw in screen pixels.
+void PainterSurface::drawDots(QPointF from, QPointF to) {
+    const double length = std::hypot(to.x() - from.x(), to.y() - from.y());
+    if (length <= 0) return;
+    const QPointF step = (to - from) / length;
+    const QPointF dot = scale_.toDevice(step * DeviceScale::DotTwips);
+    const QPoint dotUnits(deviceUnits(dot.x()), deviceUnits(dot.y()));
+    for (double at = 0; at < length; at += DeviceScale::DotTwips + DeviceScale::GapTwips) {
+        const QPoint start = toDevice(from + step * at);
+        painter_.drawLine(start, at + DeviceScale::DotTwips < length ? start + dotUnits : toDevice(to));
+    }
 }
 
 void PainterSurface::drawBox(QPointF corner, QPointF opposite) {
@@ -84,20 +100,14 @@ QPoint PainterSurface::toDevice(QPointF twips) const {
     return {deviceUnits(units.x()), deviceUnits(units.y())};
 }
 
-// Solid lines end square, so that lines meet at the corners of a frame; the dots of a dotted line are
-// as long as the scale says, whatever the pen's width.
+// Solid lines end square, so that lines meet at the corners of a frame; dots end where they end.
 void PainterSurface::applyPen() {
     if (penColor_ == drawColor() && penWidth_ == lineWidth() && penStyle_ == lineStyle()) return;
     penColor_ = drawColor();
     penWidth_ = lineWidth();
     penStyle_ = lineStyle();
-    const double width = scale_.penWidth(penWidth_);
-    QPen pen(colorOf(penColor_), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-    if (penStyle_ == LineStyle::Dot) {
-        pen.setCapStyle(Qt::FlatCap);
-        pen.setDashPattern({scale_.dotLength() / width, scale_.dotGap() / width});
-    }
-    painter_.setPen(pen);
+    painter_.setPen(QPen(colorOf(penColor_), scale_.penWidth(penWidth_), Qt::SolidLine,
+                         penStyle_ == LineStyle::Dot ? Qt::FlatCap : Qt::SquareCap, Qt::MiterJoin));
 }
 
 // Font sizes become whole device pixels by the surface's own scale, so that text keeps its size

@@ -36,6 +36,7 @@ protected:
 
 private:
     QPoint toDevice(QPointF twips) const;
+    void drawDots(QPointF from, QPointF to);
     void applyPen();
     void applyFont();
 
