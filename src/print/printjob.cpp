@@ -55,7 +55,6 @@ public:
 
     PrintProgress& progress() { return progress_; }
     bool cancelled() const { return progress_.PrintCancel == 1; }
-    PrintOutcome& outcome() { return outcome_; }
 
     // Block `block` becomes current as page `index` of the job.
     void startBlock(int index, int block, int drops, int pages) {
@@ -149,17 +148,16 @@ std::optional<std::vector<int>> askBlocks(const PrintJobParts& parts, Dialogs& d
     return blocks;
 }
 
-// A failure, or after a cancel what reached the printer.
+// A failure, or after a cancel what reached the printer: a cancel takes effect after the first page
+// (sheet) has gone out.
 void report(Dialogs& dialogs, const PrintOutcome& outcome) {
     if (outcome.failure) {
         dialogs.message(QStringLiteral("印刷できませんでした。\n(%1)").arg(*outcome.failure), Buttons::Ok,
                         QStringLiteral("印刷エラー"), Icon::Critical);
     } else if (outcome.cancelled) {
-        dialogs.message(outcome.sent.empty()
-                            ? QStringLiteral("印刷を中止しました。\n印刷したページはありません。")
-                            : QStringLiteral("印刷を中止しました。\n%1枚を印刷しました (ブロック番号 = %2)。")
-                                  .arg(outcome.pages)
-                                  .arg(blocksText(outcome.sent)),
+        dialogs.message(QStringLiteral("印刷を中止しました。\n%1枚を印刷しました (ブロック番号 = %2)。")
+                            .arg(outcome.pages)
+                            .arg(blocksText(outcome.sent)),
                         Buttons::Ok, QStringLiteral("印刷中止"));
     }
 }

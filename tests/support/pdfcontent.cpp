@@ -50,31 +50,19 @@ struct Matrix {
     double scale() const { return std::sqrt(std::abs(a * d - b * c)); }
 };
 
-struct State {
-    Matrix ctm;
-    double width = 1;
-    std::vector<double> dashes;
-};
-
+// Reads the operators of a content stream that place and stroke lines; strings (the glyphs of texts)
+// and arrays are passed over.
 class ContentReader {
 public:
     void read(const QByteArray& content) {
-        qsizetype i = 0;
-        while (i < content.size()) {
+        for (qsizetype i = 0; i < content.size();) {
             const char c = content[i];
-            if (std::isspace(static_cast<unsigned char>(c))) {
-                ++i;
-            } else if (c == '[') {
-                inArray_ = true;
-                array_.clear();
-                ++i;
-            } else if (c == ']') {
-                inArray_ = false;
+            if (std::isspace(static_cast<unsigned char>(c)) || c == '[' || c == ']') {
                 ++i;
             } else if (c == '<') {
-                i = content.indexOf('>', i) + 1;  // a string of glyphs
+                i = content.indexOf('>', i) + 1;
             } else if (c == '(') {
-                i = skipString(content, i);
+                i = content.indexOf(')', i) + 1;  // Qt writes no brackets inside its strings
             } else {
                 qsizetype end = i;
                 while (end < content.size() && !std::isspace(static_cast<unsigned char>(content[end])) &&
@@ -89,26 +77,15 @@ public:
     std::vector<PdfStroke> strokes;
 
 private:
-    static qsizetype skipString(const QByteArray& content, qsizetype i) {
-        int depth = 0;
-        for (; i < content.size(); ++i) {
-            if (content[i] == '\\')
-                ++i;
-            else if (content[i] == '(')
-                ++depth;
-            else if (content[i] == ')' && --depth == 0)
-                return i + 1;
-        }
-        return i;
-    }
+    struct State {
+        Matrix ctm;
+        double width = 1;
+    };
 
     void token(const QByteArray& word) {
         bool number = false;
         const double value = word.toDouble(&number);
-        if (number) {
-            (inArray_ ? array_ : operands_).push_back(value);
-            return;
-        }
+        if (number) return operands_.push_back(value);
         operate(word);
         operands_.clear();
     }
@@ -128,27 +105,18 @@ private:
             state_.ctm = m.times(state_.ctm);
         } else if (op == "w" && n == 1) {
             state_.width = operands_[0];
-        } else if (op == "d") {
-            state_.dashes = array_;
         } else if (op == "m" && n == 2) {
             from_ = to_ = point(0);
-        } else if (op == "l" && n == 2) {
-            to_ = point(0);
-        } else if (op == "c" && n == 6) {
-            to_ = point(4);
+        } else if ((op == "l" && n == 2) || (op == "c" && n == 6)) {
+            to_ = point(n - 2);
         } else if (op == "S" || op == "s" || op == "B" || op == "b") {
-            const double scale = state_.ctm.scale();
-            PdfStroke stroke{state_.width * scale, {}, from_, to_};
-            for (double dash : state_.dashes) stroke.dashes.push_back(dash * scale);
-            strokes.push_back(stroke);
+            strokes.push_back({state_.width * state_.ctm.scale(), from_, to_});
         }
     }
 
     State state_;
     std::vector<State> saved_;
     std::vector<double> operands_;
-    std::vector<double> array_;
-    bool inArray_ = false;
     QPointF from_, to_;
 };
 

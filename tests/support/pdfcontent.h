@@ -9,8 +9,7 @@
 
 struct PdfStroke {
     double width;
-    std::vector<double> dashes;  // on, off, ...; empty for a solid line
-    QPointF from;                // the first and the last point of the path
+    QPointF from;  // the first and the last point of the path
     QPointF to;
 };
 

@@ -22,7 +22,7 @@ RecordedPage PagedPrinter::newPage() {
 
 std::optional<QString> PagedPrinter::print(const RecordedPage& page, const QString& documentName) {
     if (!painter_) {
-        nameDocument(documentName);
+        if (documentPerPage()) nameDocument(documentName);
         painter_ = std::make_unique<QPainter>();
         if (!painter_->begin(&device())) {
             painter_.reset();

@@ -23,7 +23,7 @@ protected:
     virtual QPagedPaintDevice& device() = 0;
     // Whether every page is a document of its own, ended and sent as soon as it is printed.
     virtual bool documentPerPage() { return false; }
-    // Names the document that the next page begins.
+    // Names the document of a page of its own.
     virtual void nameDocument(const QString&) {}
 
 private:
