@@ -344,10 +344,11 @@ TEST(SoftnessDiagramPrinting, ProgressRunsOnAcrossThePassesOfAPrintJobAndEventsR
     PrintProgress job(bar);
     RecordingSurface printer(16000, 11500);
     RecordedEvents events(printer);
+    job.startPage(1, 6);  // the second page of the job; the bar counts 100 steps a page
     DrawGraphGGT(printer, data, 1, false, job, events);
     job.ProgressBase = 3;
     DrawGraphGGT(printer, data, 1, false, job, events);
-    EXPECT_EQ(bar.values, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(bar.values, (std::vector<int>{100, 116, 133, 150, 166, 183, 199}));
     EXPECT_EQ(events.atOp.front(), 6u);  // after the frame and the axes
 
     RecordedProgress formProgress;
