@@ -37,6 +37,8 @@ public:
     // The printer set-up dialog: printer, paper and orientation; a cancel keeps the setting.
     virtual void setUp() = 0;
     virtual Orientation orientation() const = 0;
+    // The file the job goes into when the user chose to print to a file; empty for a printer.
+    virtual QString outputFile() const = 0;
     // The preview dialog: `compose` prints the job's pages, without dialogs, on the printer it is given,
     // which shows them. True when the user asked the preview to print: the caller then prints as its
     // print command does.

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "datafile/samefile.h"
 #include "diagram/displaysettings.h"
 #include "diagram/softnessdiagram.h"
 #include "model/testdata.h"
@@ -105,6 +106,17 @@ bool refusedOrientation(const Printer& printer, Orientation refused, Dialogs& di
     return true;
 }
 
+// Printing to a file never writes over the data file that is open.
+bool refusedFile(const PrintJobParts& parts, Dialogs& dialogs) {
+    const QString file = parts.printer.outputFile();
+    if (file.isEmpty() || !NamesSameFile(file, parts.data.DataFileName)) return false;
+    dialogs.message(
+        QStringLiteral("ファイル%1は開いているデータファイルです。別のファイル名を指定して下さい。")
+            .arg(file),
+        Buttons::Ok, QStringLiteral("印刷エラー"), Icon::Warning);
+    return true;
+}
+
 // The blocks of the pages chosen, in order and each once. Pages that are no blocks of the data are
 // refused with a message, and so is a choice that leaves no page.
 std::optional<std::vector<int>> chosenBlocks(const PageSelection& chosen, int BlockCount, Dialogs& dialogs) {
@@ -144,7 +156,8 @@ std::optional<std::vector<int>> askBlocks(const PrintJobParts& parts, Dialogs& d
         parts.printer.choosePages(1, data.BlockCount, data.CurBlock, data.BlockCount);
     if (!chosen) return std::nullopt;
     std::optional<std::vector<int>> blocks = chosenBlocks(*chosen, data.BlockCount, dialogs);
-    if (!blocks || refusedOrientation(parts.printer, refused, dialogs)) return std::nullopt;
+    if (!blocks || refusedOrientation(parts.printer, refused, dialogs) || refusedFile(parts, dialogs))
+        return std::nullopt;
     return blocks;
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <vector>
 
 #include "diagram/displaysettings.h"
@@ -123,6 +125,16 @@ TEST_F(PrintJobTest, RefusalsPrintNothing) {
     printer.chosenOrientation = Orientation::Portrait;
     dialogs.expect(QStringLiteral("[プリンタの設定]で印刷の向きを「横」に設定して下さい。"));
     PrintDiagramSheets(parts(), dialogs, {});
+    // A PDF file chosen in the print dialog that is the open data file, by another name.
+    QTemporaryDir folder;
+    data.DataFileName = folder.filePath(QStringLiteral("site.txt"));
+    QFile(data.DataFileName).open(QIODevice::WriteOnly);
+    printer.chosenFile = folder.filePath(QStringLiteral("./site.txt"));
+    dialogs.expect(
+        QStringLiteral("ファイル%1は開いているデータファイルです。別のファイル名を指定して下さい。")
+            .arg(printer.chosenFile));
+    PrintTestForms(parts(), dialogs, nullptr, {});
+    printer.chosenFile.clear();
     EXPECT_TRUE(printer.pages.empty());
 
     printer.chosenOrientation = Orientation::Portrait;

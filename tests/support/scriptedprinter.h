@@ -19,6 +19,7 @@ public:
     std::optional<PageSelection> choosePages(int min, int max, int from, int to) override;
     void setUp() override { ++setUps; }
     Orientation orientation() const override { return chosenOrientation; }
+    QString outputFile() const override { return chosenFile; }
     bool preview(const std::function<void(Printer& pages)>& compose) override;
 
     RecordedPage newPage() override;
@@ -26,6 +27,7 @@ public:
     std::optional<QString> finish() override;
 
     Orientation chosenOrientation = Orientation::Portrait;
+    QString chosenFile;  // printing to this file, when not empty
     bool cancelDialog = false;
     std::optional<PageSelection> chosenPages;  // else the preset range
     bool printFromPreview = false;

@@ -20,6 +20,7 @@ public:
     }
     void setUp() override {}
     Orientation orientation() const override { return orientation_; }
+    QString outputFile() const override { return {}; }
     // A document has no preview: its pages are made.
     bool preview(const std::function<void(Printer& pages)>& compose) override {
         compose(*this);

@@ -70,6 +70,7 @@ public:
     }
     void setUp() override {}
     Orientation orientation() const override { return orientationOf(printer_); }
+    QString outputFile() const override { return {}; }
     bool preview(const std::function<void(Printer& pages)>& compose) override {
         compose(*this);
         return false;
@@ -123,6 +124,11 @@ void QtPrinter::setUp() {
 // Portrait until a printer has been set up.
 Orientation QtPrinter::orientation() const {
     return printer_ ? orientationOf(*printer_) : Orientation::Portrait;
+}
+
+QString QtPrinter::outputFile() const {
+    return printer_ && printer_->outputFormat() == QPrinter::PdfFormat ? printer_->outputFileName()
+                                                                       : QString();
 }
 
 // The preview's print button closes the preview and leaves the printing to the caller's own job, with

@@ -22,6 +22,7 @@ public:
     std::optional<PageSelection> choosePages(int min, int max, int from, int to) override;
     void setUp() override;
     Orientation orientation() const override;
+    QString outputFile() const override;
     bool preview(const std::function<void(Printer& pages)>& compose) override;
 
     // Made when first needed: asking the system for its printers takes a while, which the start of the
