@@ -42,6 +42,15 @@ constexpr QPointF SheetStepLine[] = {{11, 12}, {16, 12}, {16, 17}, {13, 17}, {13
 constexpr const char* SheetColour = "#FFFFFF";
 constexpr const char* FoldColour = "#D8D8D8";
 
+QString svgRect(const Box& box) {
+    return QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>\n")
+        .arg(box.x)
+        .arg(box.y)
+        .arg(box.width)
+        .arg(box.height)
+        .arg(QLatin1String(box.colour));
+}
+
 QString svgPoints(const QPointF* points, size_t count) {
     QStringList text;
     for (size_t i = 0; i < count; ++i) text << QStringLiteral("%1,%2").arg(points[i].x()).arg(points[i].y());
@@ -69,14 +78,7 @@ QByteArray applicationIconSvg() {
     QByteArray svg =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 32\">\n";
-    for (const Box& box : Boxes)
-        svg += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>\n")
-                   .arg(box.x)
-                   .arg(box.y)
-                   .arg(box.width)
-                   .arg(box.height)
-                   .arg(QLatin1String(box.colour))
-                   .toUtf8();
+    for (const Box& box : Boxes) svg += svgRect(box).toUtf8();
     svg += QStringLiteral(
                "  <polyline points=\"%1\" fill=\"none\" stroke=\"%2\" stroke-width=\"%3\" "
                "stroke-linejoin=\"miter\"/>\n")
@@ -155,13 +157,7 @@ QByteArray dataFileIconSvg() {
     };
     polygon(Sheet, std::size(Sheet), SheetColour);
     polygon(Fold, std::size(Fold), FoldColour);
-    for (const Box& box : Layers)
-        svg += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>\n")
-                   .arg(box.x)
-                   .arg(box.y)
-                   .arg(box.width)
-                   .arg(box.height)
-                   .arg(QLatin1String(box.colour));
+    for (const Box& box : Layers) svg += svgRect(box);
     svg += QStringLiteral(
                "  <polyline points=\"%1\" fill=\"none\" stroke=\"%2\" stroke-width=\"%3\" "
                "stroke-linejoin=\"miter\"/>\n")
