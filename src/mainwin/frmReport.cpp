@@ -140,7 +140,8 @@ void frmReport::preview() {
     const std::optional<ReportOptions> options = chosenOptions();
     if (!options) return;
     QuietStatus status;
-    PreviewSiteReport({parts_.data, parts_.display, parts_.printer, status, events_, {}}, *options);
+    PreviewSiteReport({parts_.data, parts_.display, parts_.printer, status, events_, {}}, parts_.dialogs,
+                      *options);
 }
 
 // The report is made before the file is asked for, so that a failure writes nothing; the warnings of

@@ -46,9 +46,9 @@ public:
     virtual std::optional<QString> openFileName(const FileFilter& filter) = 0;
     // The save dialog lists the types in order; the first is chosen at first.
     virtual std::optional<QString> saveFileName(const std::vector<FileFilter>& filters) = 0;
-    // The platform's colour dialog: the colour chosen, RGB with red in the low byte, or nothing when
-    // the user cancelled.
-    virtual std::optional<qint32> chooseColor() = 0;
+    // The platform's colour dialog, opened on `initial`: the colour chosen, RGB with red in the low
+    // byte, or nothing when the user cancelled.
+    virtual std::optional<qint32> chooseColor(qint32 initial) = 0;
     // A message box with a detail under the text, such as the system's reason and the remedy. By
     // default a detail follows the text after an empty line.
     virtual Answer detailedMessage(const QString& text, const QString& detail, Buttons buttons,

@@ -1,5 +1,6 @@
 #include "print/reportjob.h"
 
+#include "platform/appinfo.h"
 #include "print/reportpages.h"
 #include "print/reporttext.h"
 
@@ -10,15 +11,20 @@ class PortraitForms : public Printer {
 public:
     explicit PortraitForms(Printer& printer) : printer_(printer) {}
 
-    std::optional<PageRange> choosePages(int min, int max, int from, int to) override {
+    std::optional<PageSelection> choosePages(int min, int max, int from, int to) override {
         return printer_.choosePages(min, max, from, to);
     }
     void setUp() override { printer_.setUp(); }
     Orientation orientation() const override { return Orientation::Portrait; }
-    void preview(const std::function<void(Printer& pages)>& compose) override { printer_.preview(compose); }
+    QString outputFile() const override { return printer_.outputFile(); }
+    bool preview(const std::function<void(Printer& pages)>& compose) override {
+        return printer_.preview(compose);
+    }
     RecordedPage newPage() override { return printer_.newPageIn(Orientation::Portrait); }
     RecordedPage newPageIn(Orientation orientation) override { return printer_.newPageIn(orientation); }
-    std::optional<QString> print(const RecordedPage& page) override { return printer_.print(page); }
+    std::optional<QString> print(const RecordedPage& page, const QString& documentName) override {
+        return printer_.print(page, documentName);
+    }
     std::optional<QString> finish() override { return printer_.finish(); }
 
 private:
@@ -35,7 +41,8 @@ std::optional<QString> printSiteReport(const PrintJobParts& parts, const ReportO
     int number = 0;
     const auto print = [&](RecordedPage& page) {
         PrintReportFooter(page, report, ++number, pages, texts);
-        return parts.printer.print(page);
+        return parts.printer.print(
+            page, QStringLiteral("%1 報告書 %2/%3").arg(AppInfo::title()).arg(number).arg(pages));
     };
 
     RecordedPage cover = parts.printer.newPageIn(Orientation::Portrait);
@@ -48,7 +55,7 @@ std::optional<QString> printSiteReport(const PrintJobParts& parts, const ReportO
             PortraitForms printer(parts.printer);
             const PrintJobParts forms{parts.data,   parts.display, printer,
                                       parts.status, parts.events,  parts.warn};
-            return printTestFormRange(forms, options.blocks, {});
+            return printTestFormRange(forms, blocksIn(options.blocks), {}).failure;
         }
         for (int index = 0; index < section.pages && !failure; ++index) {
             RecordedPage page = parts.printer.newPageIn(Orientation::Landscape);
@@ -68,11 +75,15 @@ std::optional<QString> printSiteReport(const PrintJobParts& parts, const ReportO
     return failure ? failure : finished;
 }
 
-void PreviewSiteReport(const PrintJobParts& parts, const ReportOptions& options) {
-    parts.printer.preview([&](Printer& pages) {
+void PreviewSiteReport(const PrintJobParts& parts, Dialogs& dialogs, const ReportOptions& options) {
+    const bool printAsked = parts.printer.preview([&](Printer& pages) {
         QuietStatus quiet;
         const PrintJobParts preview{parts.data, parts.display, pages,
                                     quiet,      parts.events,  [](const QString&, const QString&) {}};
         printSiteReport(preview, options);
     });
+    if (!printAsked || refusedPrintFile(parts, dialogs)) return;
+    PrintOutcome outcome;
+    outcome.failure = printSiteReport(parts, options);
+    reportOutcome(dialogs, outcome);
 }

@@ -11,5 +11,6 @@
 // is warned about once. Returns why the printer failed, if it did; printing stops there.
 std::optional<QString> printSiteReport(const PrintJobParts& parts, const ReportOptions& options);
 
-// The preview of the report; texts too long are shortened without a warning.
-void PreviewSiteReport(const PrintJobParts& parts, const ReportOptions& options);
+// The preview of the report, texts too long shortened without a warning; its print button prints the
+// report on the printer as it is set, and tells a failure.
+void PreviewSiteReport(const PrintJobParts& parts, Dialogs& dialogs, const ReportOptions& options);

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr double twipsPerInch = 1440;
-
 Orientation orientationOf(const QPagedPaintDevice& paper) {
     return paper.pageLayout().orientation() == QPageLayout::Landscape ? Orientation::Landscape
                                                                       : Orientation::Portrait;
@@ -32,17 +30,17 @@ RecordedPage PagedPrinter::newPage() {
 
 RecordedPage PagedPrinter::newPageIn(Orientation orientation) {
     QPagedPaintDevice& paper = device();
+    const DeviceScale scale = deviceScaleOf(paper);
     const QFont font = QGuiApplication::font();
-    double width = paper.width() * twipsPerInch / paper.logicalDpiX();
-    double height = paper.height() * twipsPerInch / paper.logicalDpiY();
+    double width = scale.twipsX(paper.width());
+    double height = scale.twipsY(paper.height());
     if ((width > height) != (orientation == Orientation::Landscape)) std::swap(width, height);
     return RecordedPage(
-        width, height,
-        [&paper](const QString& fontName, double points) { return lineHeightOn(paper, fontName, points); },
+        width, height, [scale](const QString&, double points) { return scale.lineHeight(points); },
         font.family(), font.pointSizeF());
 }
 
-std::optional<QString> PagedPrinter::print(const RecordedPage& page) {
+std::optional<QString> PagedPrinter::print(const RecordedPage& page, const QString& documentName) {
     // The paper is turned before the page begins: the device takes its size from there.
     const Orientation wanted = page.width() > page.height() ? Orientation::Landscape : Orientation::Portrait;
     const bool turned = wanted != orientationOf(device());
@@ -51,6 +49,7 @@ std::optional<QString> PagedPrinter::print(const RecordedPage& page) {
         device().setPageOrientation(layoutOf(wanted));
     }
     if (!painter_) {
+        if (documentPerPage()) nameDocument(documentName);
         painter_ = std::make_unique<QPainter>();
         if (!painter_->begin(&device())) {
             painter_.reset();
@@ -59,17 +58,20 @@ std::optional<QString> PagedPrinter::print(const RecordedPage& page) {
     } else if (!device().newPage()) {
         return QStringLiteral("次のページを始められませんでした。");
     }
-    PainterSurface surface(*painter_);
-    if (turned && !turnsPaper()) {
-        // A quarter turn anticlockwise, as printers turn a landscape page: its top along the left edge.
-        painter_->save();
-        painter_->translate(0, device().height());
-        painter_->rotate(-90);
-        page.replay(surface);
-        painter_->restore();
-    } else {
-        page.replay(surface);
+    {
+        PainterSurface surface(*painter_);
+        if (turned && !turnsPaper()) {
+            // A quarter turn anticlockwise, as printers turn a landscape page: its top along the left edge.
+            painter_->save();
+            painter_->translate(0, device().height());
+            painter_->rotate(-90);
+            page.replay(surface);
+            painter_->restore();
+        } else {
+            page.replay(surface);
+        }
     }
+    if (documentPerPage()) return finish();
     return std::nullopt;
 }
 
