@@ -22,8 +22,8 @@ constexpr double FirstTile = 1550;
 constexpr double TilePitch = (Right - FirstTile) / PerRow;
 constexpr double DiagramWidth = TilePitch - 245;  // 0 to 4.5 cm/drop
 constexpr double LabelSize = 7;
-constexpr qint32 Grey = 0xA0A0A0;
-constexpr qint32 LightGrey = 0xC8C8C8;
+constexpr qint32 Grey = 0xA8A8A8;
+constexpr qint32 LightGrey = 0xE0E0E0;
 constexpr qint32 Red = 255;
 constexpr double ClassBounds[] = {0.7, 1.0, 1.5, 4.0};
 
@@ -50,13 +50,12 @@ void legend(Surface& page, const DisplaySettings& colours) {
     }
 }
 
-// The depth scale at the left of a row, and guide lines every 10 cm across its tiles.
+// The depth scale at the left of a row, and faint guide lines every 10 cm across its tiles. The thin
+// lines of the page are solid: dotted, twenty diagrams would take thousands of dots.
 void rowScale(Surface& page, double top, double right) {
-    page.setLineStyle(LineStyle::Dot);
     page.setDrawColor(LightGrey);
     for (int depth = 10; depth < 100; depth += 10)
         page.line(ScaleX, top + depth * DepthScale, right, top + depth * DepthScale);
-    page.setLineStyle(LineStyle::InsideSolid);
     page.setDrawColor(0);
     page.setLineWidth(3);
     page.line(ScaleX, top, ScaleX, top + 100 * DepthScale);
@@ -87,12 +86,10 @@ void tile(Surface& page, const TestData& data, const DisplaySettings& colours, c
 
     page.setLineWidth(1);
     page.setDrawColor(Grey);
-    page.setLineStyle(LineStyle::Dot);
     for (const double bound : ClassBounds) {
         const double x = left + bound * layout.DepthScale * layout.SoftnessFactor;
         page.line(x, top, x, layout.AxisEndY);
     }
-    page.setLineStyle(LineStyle::InsideSolid);
     page.line(layout.AxisEndX, top, layout.AxisEndX, layout.AxisEndY);
     page.line(left, layout.AxisEndY, layout.AxisEndX, layout.AxisEndY);
     page.setDrawColor(0);
@@ -134,7 +131,7 @@ void PrintGlancePage(Surface& page, const TestData& data, const DisplaySettings&
     page.setFontSize(8);
     textAt(page, Left, 1000,
            QStringLiteral(
-               "各図の横軸: 軟らかさ 0～4.5 cm/drop（目盛 1 cm/drop ごと、点線は区分の境界 0.7 / 1.0 / 1.5 / "
+               "各図の横軸: 軟らかさ 0～4.5 cm/drop（目盛 1 cm/drop ごと、細線は区分の境界 0.7 / 1.0 / 1.5 / "
                "4.0）　縦軸: 深さ 0～100 cm　赤線: 有効土層深　↓: 100 cm を越えた地点"));
 
     const size_t first = static_cast<size_t>(index) * GlanceTilesPerPage;
