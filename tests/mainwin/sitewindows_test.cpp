@@ -169,7 +169,8 @@ TEST_F(SiteWindowsTest, TheGraphWindowHoldsTheSiteWindowsAndIsTheOnlyOne) {
 }
 
 // 報告書出力: the rule comes from the settings and goes back there once used; a value that cannot be
-// used is refused by name; the preview shows the pages of both orientations; PDF出力 writes the report.
+// used is refused by name; the preview shows the pages of both orientations, and its print button
+// prints them; PDF出力 writes the report.
 TEST_F(SiteWindowsTest, ReportDialogPreviewsAndWritesThePdfWithTheRuleKept) {
     settings.setValue(QStringLiteral("ReportTarget"), QStringLiteral("1"));
     window.mnuReport->trigger();
@@ -214,6 +215,11 @@ TEST_F(SiteWindowsTest, ReportDialogPreviewsAndWritesThePdfWithTheRuleKept) {
     EXPECT_GT(printer.pages[1].width(), printer.pages[1].height());
     EXPECT_EQ(settings.value(QStringLiteral("ReportHardLimit")), "1");
     EXPECT_EQ(settings.value(QStringLiteral("ReportTarget")), "1.2");
+    // The preview's print button prints the report as shown.
+    printer.printFromPreview = true;
+    button("cmdPreview")->click();
+    ASSERT_EQ(printer.pages.size(), 12u);
+    EXPECT_EQ(printer.documents.back(), QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ 報告書 4/4"));
 
     const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
     dialogs.expectSaveFile(pdf);
