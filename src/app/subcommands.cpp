@@ -8,6 +8,7 @@ int importJob(const QStringList& arguments);
 int readJob(const QStringList& arguments);
 int pdfJob(const QStringList& arguments);
 int csvJob(const QStringList& arguments);
+int recoverJob(const QStringList& arguments);
 
 const std::vector<Subcommand>& subcommands() {
     static const std::vector<Subcommand> all{
@@ -25,6 +26,10 @@ const std::vector<Subcommand>& subcommands() {
         {"csv", "csv [--summary] FILE OUT.csv|-",
          "FILE の計測値すべて（--summary: ブロックごとの集計）を CSV で OUT.csv（-: 標準出力）に出力する",
          csvJob},
+        {"recover", "recover --list | recover ID OUT",
+         "保存されないまま終了した作業の記録を一覧する（--list）、または記録 ID をデータファイル OUT "
+         "に書き出す",
+         recoverJob},
     };
     return all;
 }

@@ -60,6 +60,7 @@ TEST(QtDialogs, ButtonSetsHaveJapaneseCaptionsAndTheirDefaults) {
         {Buttons::YesNoDefaultNo, {"はい", "いいえ"}, "いいえ", Answer::No},
         {Buttons::OkCancel, {"OK", "キャンセル"}, "OK", Answer::Ok},
         {Buttons::CancelRetryContinue, {"キャンセル", "再試行", "続行"}, "キャンセル", Answer::Cancel},
+        {Buttons::RestoreDiscardLater, {"復元する", "破棄する", "後で"}, "復元する", Answer::Restore},
     };
     for (const Case& c : cases) {
         SeenBox seen;
