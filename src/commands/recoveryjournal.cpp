@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <chrono>
 
 #include "datafile/savefile.h"
@@ -34,8 +35,11 @@ RecoveryJournal::~RecoveryJournal() = default;
 void RecoveryJournal::changed() {
     if (ended_) return;
     if (!data_.Modified) return remove();
-    const JournalRecord record{data_.DataFileName, QDateTime::currentDateTimeUtc(), data_.CurBlock,
-                               data_.BlockCount, QCoreApplication::applicationPid()};
+    // A file named relative to this run's folder is named so that a later run finds it too.
+    const QString file =
+        data_.DataFileName.isEmpty() ? QString() : QFileInfo(data_.DataFileName).absoluteFilePath();
+    const JournalRecord record{file, QDateTime::currentDateTimeUtc(), data_.CurBlock, data_.BlockCount,
+                               QCoreApplication::applicationPid()};
     const bool bytesChanged = cache_.update(data_);
     if (written_ && !failing_ && !bytesChanged && lastRecord_ && sameSubject(*lastRecord_, record)) return;
     const std::optional<QString> failure = write(record);
@@ -68,9 +72,8 @@ void RecoveryJournal::takeName() {
 std::optional<QString> RecoveryJournal::write(const JournalRecord& record) {
     if (!lock_) takeName();
     if (!lock_) return QStringLiteral("フォルダー%1に書込めません").arg(folder_.path());
-    if (const std::optional<SaveFailure> failure =
-            ReplaceFileUnsynced(path_, JournalBytes(record, cache_.bytes())))
-        return failure->reason;
+    MakeJournalBytes(bytes_, record, cache_.bytes());
+    if (const std::optional<SaveFailure> failure = ReplaceFileUnsynced(path_, bytes_)) return failure->reason;
     return std::nullopt;
 }
 

@@ -48,6 +48,7 @@ private:
     QString path_;
     std::unique_ptr<QLockFile> lock_;
     DataFileCache cache_;
+    QByteArray bytes_;
     std::optional<JournalRecord> lastRecord_;
     bool written_ = false;
     bool failing_ = false;

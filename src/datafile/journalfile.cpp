@@ -16,6 +16,12 @@ constexpr off_t LargestJournal = 64 << 20;
 }  // namespace
 
 QByteArray JournalBytes(const JournalRecord& record, QByteArrayView dataFile) {
+    QByteArray bytes;
+    MakeJournalBytes(bytes, record, dataFile);
+    return bytes;
+}
+
+void MakeJournalBytes(QByteArray& bytes, const JournalRecord& record, QByteArrayView dataFile) {
     const QJsonObject fields{
         {QStringLiteral("version"), Version},
         {QStringLiteral("file"), record.dataFile},
@@ -25,11 +31,12 @@ QByteArray JournalBytes(const JournalRecord& record, QByteArrayView dataFile) {
         {QStringLiteral("process"), record.process},
         {QStringLiteral("bytes"), static_cast<qint64>(dataFile.size())},
     };
-    QByteArray bytes = QJsonDocument(fields).toJson(QJsonDocument::Compact);
-    bytes.reserve(bytes.size() + 1 + dataFile.size());
+    const QByteArray line = QJsonDocument(fields).toJson(QJsonDocument::Compact);
+    bytes.resize(0);
+    bytes.reserve(line.size() + 1 + dataFile.size());
+    bytes += line;
     bytes += '\n';
     bytes += dataFile;
-    return bytes;
 }
 
 std::optional<Journal> ParseJournal(std::string_view bytes, QString& failure) {

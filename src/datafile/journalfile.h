@@ -22,6 +22,8 @@ struct JournalRecord {
 // A recovery journal: one line of JSON with the record, then the data set as the data-file writer
 // writes it.
 QByteArray JournalBytes(const JournalRecord& record, QByteArrayView dataFile);
+// The same into `bytes`, whose memory is used again.
+void MakeJournalBytes(QByteArray& bytes, const JournalRecord& record, QByteArrayView dataFile);
 
 // A journal read back: its record, the bytes of its data file and the data set they hold.
 struct Journal {

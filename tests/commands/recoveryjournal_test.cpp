@@ -25,6 +25,7 @@ TEST_F(RecoveryTest, TheJournalHoldsTheUnsavedDataSetAfterEveryCommandAndGoesWhe
         const char* command;
         std::function<void()> run;
         bool journal;
+        QString file{};  // the data file the journal names
     } steps[] = {
         {"nothing changed yet", [] {}, false},
         {"a reading typed", [&] { typeReading(1, QStringLiteral("5")); }, true},
@@ -49,7 +50,7 @@ TEST_F(RecoveryTest, TheJournalHoldsTheUnsavedDataSetAfterEveryCommandAndGoesWhe
              commands->files.saveAs();
          },
          false},
-        {"changed after the save", [&] { typeReading(2, QStringLiteral("9")); }, true},
+        {"changed after the save", [&] { typeReading(2, QStringLiteral("9")); }, true, saved},
         {"another file opened after the question",
          [&] {
              dialogs.expect(DiscardQuestion, Answer::Yes);
@@ -58,13 +59,22 @@ TEST_F(RecoveryTest, TheJournalHoldsTheUnsavedDataSetAfterEveryCommandAndGoesWhe
          },
          false},
         {"データ補正 with nothing to correct", [&] { commands->files.correctReadings(); }, false},
-        {"a reading in the opened file", [&] { typeReading(4, QStringLiteral("40")); }, true},
+        {"a reading in the opened file", [&] { typeReading(4, QStringLiteral("40")); }, true, other},
         {"新規作成 after the question",
          [&] {
              dialogs.expect(DiscardQuestion, Answer::Yes);
              commands->blocks.NewData();
          },
          false},
+        {"a file opened by a name relative to the folder the program runs in, then changed",
+         [&] {
+             const QString previous = QDir::currentPath();
+             QDir::setCurrent(dir.path());
+             commands->files.openFile(QStringLiteral("other.txt"));
+             typeReading(4, QStringLiteral("41"));
+             QDir::setCurrent(previous);
+         },
+         true, other},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.command);
@@ -74,7 +84,7 @@ TEST_F(RecoveryTest, TheJournalHoldsTheUnsavedDataSetAfterEveryCommandAndGoesWhe
         ASSERT_EQ(journal.has_value(), step.journal);
         if (!journal) continue;
         EXPECT_EQ(journal->dataFile, DataFileBytes(data));
-        EXPECT_EQ(journal->record.dataFile, data.DataFileName);
+        EXPECT_EQ(journal->record.dataFile, step.file);
         EXPECT_EQ(journal->record.shownBlock, data.CurBlock);
         EXPECT_EQ(journal->record.blockCount, data.BlockCount);
         EXPECT_EQ(journal->record.process, QCoreApplication::applicationPid());
