@@ -11,7 +11,7 @@ namespace {
 
 const QString DiscardQuestion = QStringLiteral("現在作業中のデータはクリアされますが、よろしいですか？");
 
-TEST_F(RecoveryTest, TheJournalHoldsTheUnsavedDataSetAfterEveryCommandAndGoesWhenItIsSaved) {
+TEST_F(RecoveryTest, TheJournalHoldsTheUnsavedDataSetAfterEveryCommandAndGoesWhenNothingIsLeftUnsaved) {
     const QString saved = dir.filePath(QStringLiteral("現場.txt"));
     const QString other = dir.filePath(QStringLiteral("other.txt"));
     ASSERT_FALSE(WriteDataFile(other, someBlocks(2, QStringLiteral("別"))));
@@ -75,6 +75,14 @@ TEST_F(RecoveryTest, TheJournalHoldsTheUnsavedDataSetAfterEveryCommandAndGoesWhe
              QDir::setCurrent(previous);
          },
          true, other},
+        {"a normal end",
+         [&] {
+             typeReading(5, QStringLiteral("50"));
+             commands->recovery.journal()->end();
+         },
+         false},
+        {"a window that closes after the end shows the block again",
+         [&] { commands->blocks.ShowBlockFromStart(); }, false},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.command);
@@ -90,17 +98,6 @@ TEST_F(RecoveryTest, TheJournalHoldsTheUnsavedDataSetAfterEveryCommandAndGoesWhe
         EXPECT_EQ(journal->record.process, QCoreApplication::applicationPid());
         EXPECT_LE(journal->record.written.secsTo(QDateTime::currentDateTimeUtc()), 5);
     }
-}
-
-TEST_F(RecoveryTest, AJournalEndedWithTheProgramIsGoneAndStaysGone) {
-    survey.setFieldText(SurveyField::SurveyName, QStringLiteral("a"));
-    commands->blocks.storeSurveyTexts();
-    ASSERT_TRUE(ownJournal());
-    commands->recovery.journal()->end();
-    EXPECT_FALSE(ownJournal());
-    // A window closed after the end shows its block again; that writes nothing.
-    commands->blocks.ShowBlockFromStart();
-    EXPECT_FALSE(ownJournal());
 }
 
 // What cannot be written is said once, and written at the next change once it can be.

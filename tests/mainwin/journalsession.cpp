@@ -6,12 +6,10 @@
 // readings N           types a survey name, then N readings into the grid
 // import DEVICE        reads the counter on DEVICE and stops at the question that follows the import
 // keys FILE            opens FILE and types letters into the survey name without end
-// blocked              types two letters into the survey name (the test makes the journal unwritable)
-// restore|discard|later [FILE]
-//                      starts as the program does, answering the recovery question so, and ends
+// restore [FILE]       starts as the program does, restoring what the recovery question offers, and ends
 //
 // After each finished step it prints "step N", for readings and import after writing the data set's
-// bytes to FOLDER/expected.txt; each message box is printed as "box TEXT". The first four wait to be
+// bytes to FOLDER/expected.txt; each message box is printed as "box TEXT". The first three wait to be
 // killed; the last writes the data set to FOLDER/restored.txt, prints "file", "block" and "modified",
 // and quits answering 保存しない.
 #include <unistd.h>
@@ -21,7 +19,6 @@
 #include <QLineEdit>
 #include <QTest>
 #include <cstdio>
-#include <map>
 
 #include "counter/counterlink.h"
 #include "counter/portsetting.h"
@@ -47,8 +44,6 @@ void say(const QString& line) {
 // The answers of the boxes a scenario meets, by the start of their text; any other box ends the session.
 class SessionDialogs : public Dialogs {
 public:
-    explicit SessionDialogs(Answer recoveryAnswer) : recoveryAnswer_(recoveryAnswer) {}
-
     std::function<void()> afterImport;
 
     Answer message(const QString& text, Buttons, const QString&, Icon) override {
@@ -57,15 +52,13 @@ public:
             afterImport();
             for (;;) ::pause();
         }
-        if (text.startsWith(QStringLiteral("保存されないまま終了した作業のデータがあります。")))
-            return recoveryAnswer_;
         const std::pair<const char*, Answer> answers[] = {
+            {"保存されないまま終了した作業のデータがあります。", Answer::Restore},
             {"ﾃﾗｺｶｳﾝﾀのﾃﾞｰﾀを取得する際", Answer::Yes},
             {"ﾃﾗｺｶｳﾝﾀのﾛｰﾀﾘSW", Answer::Ok},
             {"ﾛｰﾀﾘｴﾝｺｰﾀﾞを回して", Answer::Ok},
             {"記録されたデータはすべて消去されますが", Answer::No},
             {"データが変更されています。終了する前に保存しますか？", Answer::Discard},
-            {"作業中のデータを復元用に記録できません。", Answer::Ok},
         };
         for (const auto& [start, answer] : answers)
             if (text.startsWith(QString::fromUtf8(start))) return answer;
@@ -75,16 +68,12 @@ public:
     std::optional<QString> openFileName(const FileFilter&) override { return std::nullopt; }
     std::optional<QString> saveFileName(const std::vector<FileFilter>&) override { return std::nullopt; }
     std::optional<qint32> chooseColor() override { return std::nullopt; }
-
-private:
-    Answer recoveryAnswer_;
 };
 
 class Session {
 public:
-    Session(const QString& folder, Answer recoveryAnswer)
+    explicit Session(const QString& folder)
         : folder_(folder),
-          dialogs(recoveryAnswer),
           settings(folder + QStringLiteral("/settings.ini")),
           window({data, display, port, link, dialogs, settings, printer, &recovery}) {
         window.show();
@@ -133,13 +122,9 @@ int main(int argc, char* argv[]) {
     const QString folder = QString::fromLocal8Bit(argv[2]);
     const QString argument = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     QDir::setCurrent(folder);
-    const std::map<QString, Answer> recoveryAnswers{{QStringLiteral("restore"), Answer::Restore},
-                                                    {QStringLiteral("discard"), Answer::Discard},
-                                                    {QStringLiteral("later"), Answer::Later}};
-    const auto answer = recoveryAnswers.find(scenario);
-    Session session(folder, answer == recoveryAnswers.end() ? Answer::Later : answer->second);
-    session.window.commands().start(
-        scenario == QLatin1String("keys") || answer != recoveryAnswers.end() ? argument : QString());
+    Session session(folder);
+    const bool restore = scenario == QLatin1String("restore");
+    session.window.commands().start(scenario == QLatin1String("keys") || restore ? argument : QString());
     if (scenario == QLatin1String("readings")) {
         session.surveyName().setFocus();
         QTest::keyClicks(&session.surveyName(), QStringLiteral("river"));
@@ -158,17 +143,15 @@ int main(int argc, char* argv[]) {
         session.window.mnuInputData->trigger();
         return 1;  // the import never came
     }
-    if (scenario == QLatin1String("keys") || scenario == QLatin1String("blocked")) {
+    if (scenario == QLatin1String("keys")) {
         session.surveyName().setFocus();
-        const int keys = scenario == QLatin1String("keys") ? -1 : 2;
-        for (int key = 0; key != keys; ++key) {
+        for (int key = 0;; ++key) {
             QTest::keyClick(&session.surveyName(), static_cast<char>('a' + key % 26));
             QApplication::processEvents();
             session.finished(false);
         }
-        return waitToBeKilled();
     }
-    if (answer == recoveryAnswers.end()) return 2;
+    if (!restore) return 2;
     SaveFileAtomically(folder + QStringLiteral("/restored.txt"), DataFileBytes(session.data));
     say(QStringLiteral("file ") + session.data.DataFileName);
     say(QStringLiteral("block %1").arg(session.data.CurBlock));

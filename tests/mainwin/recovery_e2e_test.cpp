@@ -237,13 +237,4 @@ TEST_F(RecoveryEndToEnd, AKillInTheMiddleOfAJournalWriteLeavesTheLastWholeJourna
     std::printf("journal writes cut short by the kill: %d of 3\n", cutShort);
 }
 
-TEST_F(RecoveryEndToEnd, AJournalThatCannotBeWrittenIsSaidOnceAndTheSessionGoesOn) {
-    QFile(state()).open(QIODevice::WriteOnly);  // no state folder can be made in its place
-    Session blocked(state(), {QStringLiteral("blocked"), work()});
-    ASSERT_TRUE(blocked.waitFor(QStringLiteral("step 2")));
-    blocked.kill();
-    EXPECT_EQ(blocked.linesStarting(QStringLiteral("box 作業中のデータを復元用に記録できません。")).size(),
-              1);
-}
-
 }  // namespace
