@@ -1,12 +1,16 @@
 #include <benchmark/benchmark.h>
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QThread>
 
 #include "diagram/displaysettings.h"
 #include "model/testdata.h"
 #include "platform/eventpump.h"
 #include "platform/gui/fonts.h"
 #include "platform/print/pdfdocument.h"
+#include "platform/print/qtprinter.h"
 #include "print/printjob.h"
 
 namespace {
@@ -48,7 +52,7 @@ void PrintFormsToPdf(benchmark::State& state) {
         PdfDocument document(Orientation::Portrait);
         const PrintJobParts parts{data,   display, document,
                                   status, events,  [](const QString&, const QString&) {}};
-        printTestFormRange(parts, {1, pages}, {});
+        printTestFormRange(parts, blocksIn({1, pages}), {});
         bytes = document.bytes().size();
     }
     state.counters["ms_per_page"] = benchmark::Counter(
@@ -57,12 +61,42 @@ void PrintFormsToPdf(benchmark::State& state) {
 }
 BENCHMARK(PrintFormsToPdf)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 
+// Test forms through the system's printer, each a job of its own, until every job has reached the
+// printer: the queue of bench/cups_print.sh, whose backend keeps the jobs in TERRAKO_CUPS_OUT.
+void PrintFormsThroughCups(benchmark::State& state) {
+    const int pages = static_cast<int>(state.range(0));
+    TestData data = formsOf240Drops(pages);
+    const DisplaySettings display;
+    QuietStatus status;
+    NoEvents events;
+    QtPrinter printer;
+    const QDir out(qEnvironmentVariable("TERRAKO_CUPS_OUT"));
+    const auto arrived = [&out] { return out.entryList({QStringLiteral("job-*.pdf")}, QDir::Files).size(); };
+    for (auto _ : state) {
+        const qsizetype before = arrived();
+        const PrintJobParts parts{data,   display, printer,
+                                  status, events,  [](const QString&, const QString&) {}};
+        if (printTestFormRange(parts, blocksIn({1, pages}), {}).failure)
+            state.SkipWithError("printing failed");
+        QElapsedTimer waited;
+        waited.start();
+        while (arrived() < before + pages && waited.elapsed() < 120000) QThread::msleep(2);
+    }
+    state.counters["pages_per_second"] =
+        benchmark::Counter(pages, benchmark::Counter::kIsIterationInvariantRate);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     installApplicationFonts();
+    if (qEnvironmentVariableIsSet("TERRAKO_CUPS_OUT"))
+        benchmark::RegisterBenchmark("PrintFormsThroughCups", PrintFormsThroughCups)
+            ->Arg(20)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -10,7 +10,7 @@ set(below_model model platform)
 set(below_diagram diagram model platform)
 set(below_datafile datafile model platform)
 set(below_counter counter datafile model platform)
-set(below_print print diagram model platform)
+set(below_print print datafile diagram model platform)
 set(below_commands commands counter datafile model platform)
 set(logic_folders platform model diagram datafile counter print commands)
 

@@ -129,7 +129,7 @@ std::optional<QString> printPages(const PdfArguments& arguments, TestData& data,
         options.fill = [&](Surface& page, int CuPage, PrintProgress& progress, EventPump& pump) {
             DrawGGT(page, data, display, fill, CuPage, progress, pump);
         };
-        return printSheetRange(parts, range, options);
+        return printSheetRange(parts, blocksIn(range), options).failure;
     }
     // As printed from the graph window in GGT mode when a fill or the JHS header is asked for.
     TestFormOptions options;
@@ -145,7 +145,7 @@ std::optional<QString> printPages(const PdfArguments& arguments, TestData& data,
             progress.ProgressBase = static_cast<qint16>(progress.value());
         };
     }
-    return printTestFormRange(parts, range, options);
+    return printTestFormRange(parts, blocksIn(range), options).failure;
 }
 
 }  // namespace

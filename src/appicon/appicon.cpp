@@ -30,6 +30,33 @@ constexpr double StepWidth = 1.5;
 constexpr const char* StepColour = "#D03020";
 constexpr const char* FrameColour = "#1E1E1E";
 
+// The data file's sheet on the same grid: its outline, the folded corner, and the layers printed on it.
+constexpr QPointF Sheet[] = {{5.5, 0.5}, {20.5, 0.5}, {26.5, 6.5}, {26.5, 31.5}, {5.5, 31.5}};
+constexpr QPointF Fold[] = {{20.5, 0.5}, {20.5, 6.5}, {26.5, 6.5}};
+constexpr Box Layers[] = {
+    {8, 12, 16, 5, "#A9743F"},
+    {8, 17, 16, 5, "#8B5A2B"},
+    {8, 22, 16, 7, "#6B4423"},
+};
+constexpr QPointF SheetStepLine[] = {{11, 12}, {16, 12}, {16, 17}, {13, 17}, {13, 22}, {19, 22}, {19, 29}};
+constexpr const char* SheetColour = "#FFFFFF";
+constexpr const char* FoldColour = "#D8D8D8";
+
+QString svgRect(const Box& box) {
+    return QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>\n")
+        .arg(box.x)
+        .arg(box.y)
+        .arg(box.width)
+        .arg(box.height)
+        .arg(QLatin1String(box.colour));
+}
+
+QString svgPoints(const QPointF* points, size_t count) {
+    QStringList text;
+    for (size_t i = 0; i < count; ++i) text << QStringLiteral("%1,%2").arg(points[i].x()).arg(points[i].y());
+    return text.join(QLatin1Char(' '));
+}
+
 }  // namespace
 
 void paintApplicationIcon(QPainter& painter, int size) {
@@ -51,20 +78,11 @@ QByteArray applicationIconSvg() {
     QByteArray svg =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 32\">\n";
-    for (const Box& box : Boxes)
-        svg += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>\n")
-                   .arg(box.x)
-                   .arg(box.y)
-                   .arg(box.width)
-                   .arg(box.height)
-                   .arg(QLatin1String(box.colour))
-                   .toUtf8();
-    QStringList points;
-    for (const QPointF& point : StepLine) points << QStringLiteral("%1,%2").arg(point.x()).arg(point.y());
+    for (const Box& box : Boxes) svg += svgRect(box).toUtf8();
     svg += QStringLiteral(
                "  <polyline points=\"%1\" fill=\"none\" stroke=\"%2\" stroke-width=\"%3\" "
                "stroke-linejoin=\"miter\"/>\n")
-               .arg(points.join(QLatin1Char(' ')), QLatin1String(StepColour))
+               .arg(svgPoints(StepLine, std::size(StepLine)), QLatin1String(StepColour))
                .arg(StepWidth)
                .toUtf8();
     svg += QStringLiteral(
@@ -110,4 +128,41 @@ public:
 
 QIcon applicationIcon() {
     return QIcon(new ApplicationIconEngine);
+}
+
+void paintDataFileIcon(QPainter& painter, int size) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, size > 32);
+    painter.scale(size / 32.0, size / 32.0);
+    painter.setPen(QPen(QColor(FrameColour), 1));
+    painter.setBrush(QColor(SheetColour));
+    painter.drawPolygon(Sheet, static_cast<int>(std::size(Sheet)));
+    painter.setBrush(QColor(FoldColour));
+    painter.drawPolygon(Fold, static_cast<int>(std::size(Fold)));
+    painter.setPen(Qt::NoPen);
+    for (const Box& box : Layers)
+        painter.fillRect(QRectF(box.x, box.y, box.width, box.height), QColor(box.colour));
+    painter.setPen(QPen(QColor(StepColour), StepWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.drawPolyline(SheetStepLine, static_cast<int>(std::size(SheetStepLine)));
+    painter.restore();
+}
+
+QByteArray dataFileIconSvg() {
+    QString svg = QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 32\">\n");
+    const auto polygon = [&svg](const QPointF* points, size_t count, const char* fill) {
+        svg += QStringLiteral("  <polygon points=\"%1\" fill=\"%2\" stroke=\"%3\"/>\n")
+                   .arg(svgPoints(points, count), QLatin1String(fill), QLatin1String(FrameColour));
+    };
+    polygon(Sheet, std::size(Sheet), SheetColour);
+    polygon(Fold, std::size(Fold), FoldColour);
+    for (const Box& box : Layers) svg += svgRect(box);
+    svg += QStringLiteral(
+               "  <polyline points=\"%1\" fill=\"none\" stroke=\"%2\" stroke-width=\"%3\" "
+               "stroke-linejoin=\"miter\"/>\n")
+               .arg(svgPoints(SheetStepLine, std::size(SheetStepLine)), QLatin1String(StepColour))
+               .arg(StepWidth);
+    svg += QStringLiteral("</svg>\n");
+    return svg.toUtf8();
 }

@@ -14,3 +14,8 @@ void paintApplicationIcon(QPainter& painter, int size);
 QByteArray applicationIconSvg();
 // The icon in the sizes the window system asks for.
 QIcon applicationIcon();
+
+// The icon of the data files in a file manager: a sheet with a folded corner carrying the soil layers
+// and the softness step line of the application's icon.
+void paintDataFileIcon(QPainter& painter, int size);
+QByteArray dataFileIconSvg();

@@ -30,6 +30,7 @@ CounterLink::Outcome CounterLink::read(const QString& device, const K40Parameter
 
 bool CounterLink::open(const QString& device) {
     failure_.reset();
+    device_ = device;
     if (const std::optional<SerialOpenFailure> refused = line_->open(device))
         return failed({TransferFailure::Kind::OpenFailed, {}, {}, device, *refused});
     return true;
@@ -81,6 +82,8 @@ void CounterLink::close() {
 
 bool CounterLink::failed(const TransferFailure& failure) {
     failure_ = failure;
+    failure_->device = device_;
+    failure_->modemManagerProbing = modemManagerMayProbe(device_);
     line_->close();
     return false;
 }

@@ -63,4 +63,5 @@ private:
     std::unique_ptr<SerialLine> line_;
     TransferDriver driver_;
     std::optional<TransferFailure> failure_;
+    QString device_;  // the device opened last
 };

@@ -19,9 +19,33 @@ QString shownCharacters(const QByteArray& characters) {
     return text;
 }
 
+// ModemManager's probing garbles or swallows what the counter sends; say so where that shows.
+QString withModemManagerAdvice(const TransferFailure& failure, const QString& text) {
+    using Kind = TransferFailure::Kind;
+    if (!failure.modemManagerProbing) return text;
+    switch (failure.kind) {
+        case Kind::WrongFirstCharacter:
+        case Kind::WrongReady:
+        case Kind::WrongAcknowledgement:
+        case Kind::Flood:
+        case Kind::TimedOut:
+        case Kind::DumpRefused: break;
+        default: return text;
+    }
+    return text + QStringLiteral(
+                      "\nModemManager が動いているため、USB 接続のﾃﾗｺｶｳﾝﾀ（%1）を調べて通信を乱した"
+                      "可能性があります。udev の規則で ENV{ID_MM_DEVICE_IGNORE}=\"1\" を設定するか、"
+                      "sudo systemctl stop ModemManager で止めてから、もう一度読込んでください。")
+                      .arg(failure.device);
+}
+
 }  // namespace
 
 QString TransferFailure::windowText() const {
+    return withModemManagerAdvice(*this, plainWindowText());
+}
+
+QString TransferFailure::plainWindowText() const {
     switch (kind) {
         case Kind::OpenFailed: return PortOpenMessage::text();
         case Kind::PortNotOpen: return QStringLiteral("ﾎﾟｰﾄが開かれていないため、通信できません。");
@@ -55,12 +79,16 @@ QString TransferFailure::windowDetail() const {
     return kind == Kind::OpenFailed ? PortOpenMessage::detail(device, open) : QString();
 }
 
-// The window's words, with what the window shows in a box of its own said in one message.
 QString TransferFailure::commandLineText() const {
+    return withModemManagerAdvice(*this, plainCommandLineText());
+}
+
+// The window's words, with what the window shows in a box of its own said in one message.
+QString TransferFailure::plainCommandLineText() const {
     const QString shown = QStringLiteral("\n受信: ") + shownCharacters(received);
     switch (kind) {
         case Kind::OpenFailed: return PortOpenMessage::commandLineText(device, open);
-        case Kind::PortNotOpen: return windowText();
+        case Kind::PortNotOpen: return plainWindowText();
         case Kind::WrongFirstCharacter:
             return QStringLiteral(
                        "ﾃﾗｺｶｳﾝﾀから受信したﾃﾞｰﾀが \"A\" で始まっていないため、通信を中断しました。") +
@@ -78,7 +106,7 @@ QString TransferFailure::commandLineText() const {
         case Kind::LineFailed:
         case Kind::Disconnected:
         case Kind::DumpNotWritten:
-        case Kind::DumpRefused: return windowText();
+        case Kind::DumpRefused: return plainWindowText();
     }
     return {};
 }

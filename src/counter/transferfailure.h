@@ -25,8 +25,9 @@ struct TransferFailure {
     Kind kind;
     QByteArray received = {};  // the characters that were refused, if any
     QString detail = {};       // the system's words, if any
-    QString device = {};       // with OpenFailed: the device and why it could not be opened
+    QString device = {};       // the device of the transfer; with OpenFailed, why it could not be opened
     SerialOpenFailure open = {};
+    bool modemManagerProbing = false;  // ModemManager may have taken the line: said with the remedy
 
     // The message the windows show, and the reason and remedy shown under it (empty for most kinds).
     QString windowText() const;
@@ -35,4 +36,8 @@ struct TransferFailure {
     QString commandLineText() const;
     // The failure as the command line reports it.
     Failure commandLineFailure() const;
+
+private:
+    QString plainWindowText() const;
+    QString plainCommandLineText() const;
 };

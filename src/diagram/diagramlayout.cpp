@@ -17,6 +17,10 @@ bool isPanelHeight(double height, double panelHeight) {
 
 }  // namespace
 
+bool isWindowPanelHeight(double height) {
+    return isPanelHeight(height, graphPanelHeight) || isPanelHeight(height, mainPanelHeight);
+}
+
 DiagramLayout screenLayout(double width, double height) {
     DiagramLayout layout{750, 750, width - 375, height - 550, 0, 0};
     if (isPanelHeight(height, graphPanelHeight)) {

@@ -24,6 +24,8 @@ struct DiagramLayout {
 // have fixed scales; any other height gets scales that make 100 cm span the depth axis and 4.5 cm/drop
 // the softness axis.
 DiagramLayout screenLayout(double width, double height);
+// Whether a panel of this height is one of the windows' panels with their fixed scales.
+bool isWindowPanelHeight(double height);
 
 // Left edge of a slot of the diagram sheet: CuPage 2 is the left slot, 0 the middle, 1 the right.
 double sheetSlotLeft(int CuPage);

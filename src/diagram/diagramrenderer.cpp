@@ -111,11 +111,13 @@ void drawLabels(Surface& surface, const DiagramTarget& target) {
         printAt(surface, layout.OriginX - target.dxNum + 2 * k * layout.xstep(), layout.OriginY - 350,
                 Format::signOrBlank(k));
 
-    const double size = surface.fontSize();
-    surface.setFontSize(target.lowLabelSize);
-    printAt(surface, layout.OriginX - 100 + 1.4 * layout.xstep(), layout.OriginY - target.dyLow,
-            QStringLiteral("0.7"));
-    surface.setFontSize(size);
+    if (target.lowLabelShown) {
+        const double size = surface.fontSize();
+        surface.setFontSize(target.lowLabelSize);
+        printAt(surface, layout.OriginX - 100 + 1.4 * layout.xstep(), layout.OriginY - target.dyLow,
+                QStringLiteral("0.7"));
+        surface.setFontSize(size);
+    }
 
     for (int k = 1; k <= 10; ++k)
         printAt(surface, layout.OriginX - target.dxDepth, layout.OriginY - 100 + 2 * k * layout.ystep(),

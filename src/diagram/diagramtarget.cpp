@@ -8,8 +8,23 @@ const QString printMarksFont = QStringLiteral("ＭＳ Ｐゴシック");
 }  // namespace
 
 DiagramTarget screenTarget(double width, double height) {
+    const DiagramLayout layout = screenLayout(width, height);
+    // The depth title stands between the depth numbers (at 45, 55 and 65 cm), so that it never touches
+    // them whatever the panel's scale.
+    const auto between = [&layout](int cm) { return layout.OriginY - 100 + cm / 5.0 * layout.ystep(); };
+    // The marks stand in their classes wherever the softness axis ends: the windows' panels at their
+    // fixed places, a panel of another size (the glance tiles) centred in the classes.
+    constexpr double marksSize = 6;
+    std::array<double, SoftnessClassCount> marksX{888, 1250, 1515, 2450, 3350};
+    if (!isWindowPanelHeight(height)) {
+        const double centres[SoftnessClassCount] = {0.7, 1.7, 2.5, 5.5, 8.5};  // in steps of 0.5 cm/drop
+        for (int c = 1; c <= SoftnessClassCount; ++c) {
+            const double halfWidth = classMark(c).size() * marksSize * 20 / 2;  // full-width marks
+            marksX[size_t(c - 1)] = layout.OriginX + centres[c - 1] * layout.xstep() - halfWidth;
+        }
+    }
     return {
-        .layout = screenLayout(width, height),
+        .layout = layout,
         .frame = std::nullopt,
         .axisWidth = 3,
         .outlineWidth = 1,
@@ -17,13 +32,15 @@ DiagramTarget screenTarget(double width, double height) {
         .dxNum = 100,
         .lowLabelSize = 6,
         .dyLow = 300,
+        // The "0.7" is some 200 twips wide; the "1" starts 0.6 steps after it.
+        .lowLabelShown = isWindowPanelHeight(height) || 0.6 * layout.xstep() >= 200,
         .dxDepth = 350,
         .softnessTitle = {1000, 80},
-        .depthTitle = {QPointF(130, 2710), QPointF(160, 3190), QPointF(80, 3670)},
+        .depthTitle = {QPointF(130, between(45)), QPointF(160, between(55)), QPointF(80, between(65))},
         .marksShown = true,
         .marksFontName = {},
-        .marksFontSize = 6,
-        .marksX = {888, 1250, 1515, 2450, 3350},
+        .marksFontSize = marksSize,
+        .marksX = marksX,
     };
 }
 
@@ -42,6 +59,7 @@ DiagramTarget printedTarget(const DiagramLayout& layout, const QRectF& frame, QP
         .dxNum = 150,
         .lowLabelSize = 8,
         .dyLow = 280,
+        .lowLabelShown = true,
         .dxDepth = 500,
         .softnessTitle = softnessTitle,
         .depthTitle = depthTitle,

@@ -25,7 +25,8 @@ struct DiagramTarget {
     double dxNum;                          // softness numbers start this far left of their tick
     double lowLabelSize;                   // size and height above the axis of the small "0.7"
     double dyLow;
-    double dxDepth;  // depth numbers start this far left of the depth axis
+    bool lowLabelShown;  // false where "0.7" would run into the "1" beside it
+    double dxDepth;      // depth numbers start this far left of the depth axis
     QPointF softnessTitle;
     std::array<QPointF, 3> depthTitle;  // "深", "さ", "(cm)"
     bool marksShown;

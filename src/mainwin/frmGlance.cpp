@@ -127,11 +127,11 @@ void frmGlance::makeTiles() {
 
 void frmGlance::exportPng() {
     SaveToChosenFile(dialogs_, {{QStringLiteral("PNG ﾌｧｲﾙ (*.png)"), QStringLiteral("*.png")}},
-                     data_.DataFileName, [this](const QString&) {
+                     data_.DataFileName, [this](const QString&) -> std::optional<QByteArray> {
                          QByteArray bytes;
                          QBuffer buffer(&bytes);
                          buffer.open(QIODevice::WriteOnly);
-                         sheet_->grab().save(&buffer, "PNG");
+                         if (!sheet_->grab().save(&buffer, "PNG")) return std::nullopt;
                          return bytes;
                      });
 }

@@ -432,7 +432,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         quitting_ = true;
     }
     unsetCursor();
-    if (!isMinimized()) saveSettings();
+    saveSettings();
     if (listing_) listing_->close();
     if (graph_) graph_->close();
     if (summary_) summary_->close();
@@ -455,19 +455,34 @@ void frmMain::restorePlace() {
     if (width <= 0 || height <= 0) return;
     const QPoint titleBar(Twips::toPixels(left) + 20, Twips::toPixels(top) + 10);
     const QList<QScreen*> screens = QGuiApplication::screens();
-    if (std::none_of(screens.begin(), screens.end(),
-                     [&](const QScreen* screen) { return screen->availableGeometry().contains(titleBar); }))
-        return;
-    placeWindowFrame(*this, left, top, std::max(width, 9696), std::max(height, 6900));
+    const auto screen = std::find_if(screens.begin(), screens.end(), [&](const QScreen* candidate) {
+        return candidate->availableGeometry().contains(titleBar);
+    });
+    if (screen == screens.end()) return;
+    // A size no screen can hold, as a damaged settings file may give, is made to fit the screen, and
+    // the window moved so that it lies on it whole; a screen smaller than the design keeps the design.
+    const QRect available = (*screen)->availableGeometry();
+    const int fitWidth = std::clamp(width, 9696, std::max(9696, available.width() * Twips::perPixel));
+    const int fitHeight = std::clamp(height, 6900, std::max(6900, available.height() * Twips::perPixel));
+    const int fitLeft = std::clamp(
+        left, available.left() * Twips::perPixel,
+        std::max(available.left() * Twips::perPixel, (available.right() + 1) * Twips::perPixel - fitWidth));
+    const int fitTop = std::clamp(
+        top, available.top() * Twips::perPixel,
+        std::max(available.top() * Twips::perPixel, (available.bottom() + 1) * Twips::perPixel - fitHeight));
+    placeWindowFrame(*this, fitLeft, fitTop, fitWidth, fitHeight);
 }
 
+// A window minimised at the end has no place worth keeping; everything else is kept all the same.
 void frmMain::saveSettings() {
-    const QRect frame = frameGeometry();
     Settings& settings = parts_.settings;
-    settings.setValue(QStringLiteral("MainLeft"), QString::number(frame.x() * Twips::perPixel));
-    settings.setValue(QStringLiteral("MainTop"), QString::number(frame.y() * Twips::perPixel));
-    settings.setValue(QStringLiteral("MainWidth"), QString::number(frame.width() * Twips::perPixel));
-    settings.setValue(QStringLiteral("MainHeight"), QString::number(frame.height() * Twips::perPixel));
+    if (!isMinimized()) {
+        const QRect frame = frameGeometry();
+        settings.setValue(QStringLiteral("MainLeft"), QString::number(frame.x() * Twips::perPixel));
+        settings.setValue(QStringLiteral("MainTop"), QString::number(frame.y() * Twips::perPixel));
+        settings.setValue(QStringLiteral("MainWidth"), QString::number(frame.width() * Twips::perPixel));
+        settings.setValue(QStringLiteral("MainHeight"), QString::number(frame.height() * Twips::perPixel));
+    }
     parts_.display.save(settings);
     parts_.port.saveNumber(settings);
 }

@@ -30,7 +30,7 @@ void frmMain::createMenus() {
     mnuFileCheck = item(mnuFile, "データ補正", nullptr, [&files] { files.correctReadings(); });
     mnuFile->addSeparator();
     mnuSave = item(mnuFile, "上書き保存(&S)", "Ctrl+S", [&files] { files.save(); });
-    mnuSaveName = item(mnuFile, "名前を付けて保存(&N)", nullptr, [&files] { files.saveAs(); });
+    mnuSaveName = item(mnuFile, "名前を付けて保存(&A)", nullptr, [&files] { files.saveAs(); });
     mnuCsv = item(mnuFile, "CSV出力(&E)", nullptr, [this] { exportCsv(); });
     mnuFile->addSeparator();
     mnuPrint = item(mnuFile, "印刷(&P)", "Ctrl+P", [this] { printForms(false); });

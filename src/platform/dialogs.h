@@ -13,8 +13,7 @@ enum class Buttons {
     OkCancel,
     CancelRetryContinue,  // refusals and no-data notices; the answer is ignored
     SaveDiscardCancel,  // 保存 / 保存しない / キャンセル: unsaved changes before they would be lost
-    RestoreDiscardLater,  // 復元する / 破棄する / 後で: the unsaved work of an instance that ended without
-                          // saving
+    RestoreDiscardLater,  // 復元する / 破棄する / 後で: work an instance left unsaved when it ended
 };
 
 enum class Answer { Ok, Cancel, Yes, No, Retry, Continue, Save, Discard, Restore, Later };
@@ -48,9 +47,9 @@ public:
     virtual std::optional<QString> openFileName(const FileFilter& filter) = 0;
     // The save dialog lists the types in order; the first is chosen at first.
     virtual std::optional<QString> saveFileName(const std::vector<FileFilter>& filters) = 0;
-    // The platform's colour dialog: the colour chosen, RGB with red in the low byte, or nothing when
-    // the user cancelled.
-    virtual std::optional<qint32> chooseColor() = 0;
+    // The platform's colour dialog, opened on `initial`: the colour chosen, RGB with red in the low
+    // byte, or nothing when the user cancelled.
+    virtual std::optional<qint32> chooseColor(qint32 initial) = 0;
     // A message box with a detail under the text, such as the system's reason and the remedy. By
     // default a detail follows the text after an empty line.
     virtual Answer detailedMessage(const QString& text, const QString& detail, Buttons buttons,

@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <algorithm>
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,4 +24,15 @@ bool isSerialDevice(const QString& path) {
     // Every other terminal device belongs to the kernel's tty class.
     const QString node = QStringLiteral("/sys/dev/char/%1:%2").arg(major).arg(::minor(status.st_rdev));
     return QFileInfo(node).canonicalFilePath().contains(QStringLiteral("/tty/"));
+}
+
+bool modemManagerMayProbe(const QString& device, const QString& processes) {
+    const QFileInfo info(device);
+    const QString name = QFileInfo(info.exists() ? info.canonicalFilePath() : device).fileName();
+    if (!name.startsWith(QStringLiteral("ttyACM"))) return false;
+    const QStringList running = QDir(processes).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    return std::any_of(running.begin(), running.end(), [&processes](const QString& process) {
+        QFile command(processes + QLatin1Char('/') + process + QStringLiteral("/comm"));
+        return command.open(QIODevice::ReadOnly) && command.readLine().trimmed() == "ModemManager";
+    });
 }

@@ -55,3 +55,8 @@ struct SerialDevice {
 // Whether the path names a serial device: a character device of the terminal kind, such as a serial
 // port, a USB serial adapter or a pseudo-terminal (not /dev/null, not a disk).
 bool isSerialDevice(const QString& path);
+
+// Whether ModemManager may be probing the device, as it does with every USB modem (CDC ACM) plugged
+// in, sending its own commands and taking the first seconds of the line: the device is a ttyACM one and
+// a ModemManager process runs. `processes` is the proc file system, where the running ones are listed.
+bool modemManagerMayProbe(const QString& device, const QString& processes = QStringLiteral("/proc"));

@@ -1,53 +1,92 @@
 #include "print/printjob.h"
 
+#include <QStringList>
+#include <algorithm>
+
+#include "datafile/samefile.h"
 #include "diagram/displaysettings.h"
 #include "diagram/softnessdiagram.h"
 #include "model/testdata.h"
+#include "platform/appinfo.h"
 #include "platform/dialogs.h"
 #include "platform/eventpump.h"
 #include "print/printprogress.h"
 
 namespace {
 
-QString statusText(int page, PageRange range, int block) {
-    return QStringLiteral(" %1/%2を印刷中 (ブロック番号 = %3)")
-        .arg(page)
-        .arg(range.to - range.from + 1)
-        .arg(block);
+QString statusText(int page, int pages, int block) {
+    return QStringLiteral(" %1/%2を印刷中 (ブロック番号 = %3)").arg(page).arg(pages).arg(block);
 }
 
-// Starts block `block`: it becomes current, and the bar starts from 0 up to `maximum`.
-void startBlock(const PrintJobParts& parts, PrintProgress& progress, int block, int maximum) {
-    parts.data.CurBlock = static_cast<qint16>(block);
-    progress.ProgressBase = 0;
-    parts.status.setMaximum(maximum);
-    progress.setProgress(0);
+// Block numbers as runs: "1～3, 5".
+QString runsText(const std::vector<PageRange>& runs) {
+    QStringList parts;
+    for (const PageRange& run : runs)
+        parts << (run.from == run.to ? QString::number(run.from)
+                                     : QStringLiteral("%1～%2").arg(run.from).arg(run.to));
+    return parts.join(QStringLiteral(", "));
 }
 
-// Shows the status window for a job and, on every way out, closes it, makes the shown block current
-// again and ends the printer's job.
+QString blocksText(const std::vector<int>& blocks) {
+    std::vector<PageRange> runs;
+    for (int block : blocks) {
+        if (!runs.empty() && runs.back().to + 1 == block)
+            runs.back().to = block;
+        else
+            runs.push_back({block, block});
+    }
+    return runsText(runs);
+}
+
+// A document sent to a printer is named after the program and the blocks on it.
+QString documentName(const std::vector<int>& blocks) {
+    return QStringLiteral("%1 (ブロック番号 = %2)").arg(AppInfo::title(), blocksText(blocks));
+}
+
+// Shows the status window for a job, with the bar over all its pages, and on every way out closes it,
+// makes the shown block current again and ends the printer's job.
 class JobFrame {
 public:
-    explicit JobFrame(const PrintJobParts& parts)
+    JobFrame(const PrintJobParts& parts, int pages)
         : parts_(parts), progress_(parts.status.bar()), shown_(parts.data.CurBlock) {
         parts_.status.openFor(progress_);
+        parts_.status.setMaximum(pages * PrintProgress::PageSteps);
         progress_.PrintCancel = 0;
     }
 
     PrintProgress& progress() { return progress_; }
     bool cancelled() const { return progress_.PrintCancel == 1; }
 
-    std::optional<QString> end(std::optional<QString> failure) {
+    // Block `block` becomes current as page `index` of the job.
+    void startBlock(int index, int block, int drops, int pages) {
+        parts_.data.CurBlock = static_cast<qint16>(block);
+        progress_.startPage(index, drops);
+        parts_.status.setStatus(statusText(index + 1, pages, block));
+    }
+
+    // Prints a composed page holding the blocks; false when the printer refused it.
+    bool print(const RecordedPage& page, const std::vector<int>& blocks) {
+        outcome_.failure = parts_.printer.print(page, documentName(blocks));
+        if (outcome_.failure) return false;
+        outcome_.sent.insert(outcome_.sent.end(), blocks.begin(), blocks.end());
+        ++outcome_.pages;
+        return true;
+    }
+
+    PrintOutcome end() {
+        outcome_.cancelled = cancelled();
         parts_.data.CurBlock = shown_;
         parts_.status.dismiss();
-        std::optional<QString> finished = parts_.printer.finish();
-        return failure ? failure : finished;
+        const std::optional<QString> finished = parts_.printer.finish();
+        if (!outcome_.failure) outcome_.failure = finished;
+        return outcome_;
     }
 
 private:
     const PrintJobParts& parts_;
     PrintProgress progress_;
     qint16 shown_;
+    PrintOutcome outcome_;
 };
 
 bool refusedWithoutData(const TestData& data, Dialogs& dialogs) {
@@ -67,80 +106,146 @@ bool refusedOrientation(const Printer& printer, Orientation refused, Dialogs& di
     return true;
 }
 
-void reportFailure(Dialogs& dialogs, const std::optional<QString>& failure) {
-    if (failure)
-        dialogs.message(QStringLiteral("印刷できませんでした。\n(%1)").arg(*failure), Buttons::Ok,
+// Printing to a file never writes over the data file that is open.
+bool refusedFile(const PrintJobParts& parts, Dialogs& dialogs) {
+    const QString file = parts.printer.outputFile();
+    if (file.isEmpty() || !NamesSameFile(file, parts.data.DataFileName)) return false;
+    dialogs.message(
+        QStringLiteral("ファイル%1は開いているデータファイルです。別のファイル名を指定して下さい。")
+            .arg(file),
+        Buttons::Ok, QStringLiteral("印刷エラー"), Icon::Warning);
+    return true;
+}
+
+// The blocks of the pages chosen, in order and each once. Pages that are no blocks of the data are
+// refused with a message, and so is a choice that leaves no page.
+std::optional<std::vector<int>> chosenBlocks(const PageSelection& chosen, int BlockCount, Dialogs& dialogs) {
+    std::vector<PageRange> missing;
+    std::vector<int> blocks;
+    std::vector<bool> taken(static_cast<size_t>(BlockCount) + 1, false);
+    for (const PageRange& range : chosen.ranges) {
+        if (range.from < 1) missing.push_back({range.from, std::min(range.to, 0)});
+        if (range.to > BlockCount) missing.push_back({std::max(range.from, BlockCount + 1), range.to});
+        for (int block = std::max(range.from, 1); block <= std::min(range.to, BlockCount); ++block) {
+            const bool wanted = chosen.parity == PageSelection::Parity::All ||
+                                (block % 2 == 1) == (chosen.parity == PageSelection::Parity::Odd);
+            if (!wanted || taken[static_cast<size_t>(block)]) continue;
+            taken[static_cast<size_t>(block)] = true;
+            blocks.push_back(block);
+        }
+    }
+    if (!missing.empty()) {
+        dialogs.message(QStringLiteral("ブロック番号 %1 はありません。\n1～%2 の範囲で指定して下さい。")
+                            .arg(runsText(missing))
+                            .arg(BlockCount),
+                        Buttons::Ok, QStringLiteral("印刷範囲"));
+        return std::nullopt;
+    }
+    if (blocks.empty()) {
+        dialogs.message(QStringLiteral("指定された範囲に印刷するページがありません。"), Buttons::Ok,
+                        QStringLiteral("印刷範囲"));
+        return std::nullopt;
+    }
+    return blocks;
+}
+
+// The dialog, then the refusals of the blocks chosen and of the orientation.
+std::optional<std::vector<int>> askBlocks(const PrintJobParts& parts, Dialogs& dialogs, Orientation refused) {
+    const TestData& data = parts.data;
+    const std::optional<PageSelection> chosen =
+        parts.printer.choosePages(1, data.BlockCount, data.CurBlock, data.BlockCount);
+    if (!chosen) return std::nullopt;
+    std::optional<std::vector<int>> blocks = chosenBlocks(*chosen, data.BlockCount, dialogs);
+    if (!blocks || refusedOrientation(parts.printer, refused, dialogs) || refusedFile(parts, dialogs))
+        return std::nullopt;
+    return blocks;
+}
+
+// A failure, or after a cancel what reached the printer: a cancel takes effect after the first page
+// (sheet) has gone out.
+void report(Dialogs& dialogs, const PrintOutcome& outcome) {
+    if (outcome.failure) {
+        dialogs.message(QStringLiteral("印刷できませんでした。\n(%1)").arg(*outcome.failure), Buttons::Ok,
                         QStringLiteral("印刷エラー"), Icon::Critical);
+    } else if (outcome.cancelled) {
+        dialogs.message(QStringLiteral("印刷を中止しました。\n%1枚を印刷しました (ブロック番号 = %2)。")
+                            .arg(outcome.pages)
+                            .arg(blocksText(outcome.sent)),
+                        Buttons::Ok, QStringLiteral("印刷中止"));
+    }
 }
 
 }  // namespace
 
-std::optional<QString> printTestFormRange(const PrintJobParts& parts, PageRange range,
-                                          const TestFormOptions& options) {
+std::vector<int> blocksIn(PageRange range) {
+    std::vector<int> blocks;
+    for (int block = range.from; block <= range.to; ++block) blocks.push_back(block);
+    return blocks;
+}
+
+PrintOutcome printTestFormRange(const PrintJobParts& parts, const std::vector<int>& blocks,
+                                const TestFormOptions& options) {
     TestData& data = parts.data;
-    JobFrame job(parts);
+    const int pages = static_cast<int>(blocks.size());
+    JobFrame job(parts, pages);
     PrintProgress& progress = job.progress();
-    std::optional<QString> failure;
-    for (int block = range.from, page = 1; block <= range.to && !job.cancelled(); ++block, ++page) {
-        startBlock(parts, progress, block, data.DropCount[block]);
-        parts.status.setStatus(statusText(page, range, block));
-        const bool filled = options.graphWindow && parts.display.GGTMode == -1;
+    const bool filled = options.graphWindow && parts.display.GGTMode == -1;
+    const int passes = filled && options.fill ? 2 : 1;
+    for (int index = 0; index < pages && !job.cancelled(); ++index) {
+        const int block = blocks[static_cast<size_t>(index)];
+        job.startBlock(index, block, passes * data.DropCount[block], pages);
         RecordedPage sheet = parts.printer.newPage();
         PrintFormHeader(sheet, data, filled && parts.display.ShowJHS == 1, parts.warn);
         parts.events.processPendingEvents();
-        if (filled) {
-            parts.status.setMaximum(2 * data.DropCount[block]);
-            if (options.fill) options.fill(sheet, progress, parts.events);
-        }
+        if (filled && options.fill) options.fill(sheet, progress, parts.events);
         PrintFormDiagram(sheet, data, parts.display, progress);
         PrintDropTable(sheet, data);
         PrintFormFrame(sheet);
-        if ((failure = parts.printer.print(sheet))) break;
+        if (!job.print(sheet, {block})) break;
+        progress.endPage();
     }
-    return job.end(failure);
+    return job.end();
 }
 
-std::optional<QString> printSheetRange(const PrintJobParts& parts, PageRange range,
-                                       const SheetOptions& options) {
+PrintOutcome printSheetRange(const PrintJobParts& parts, const std::vector<int>& blocks,
+                             const SheetOptions& options) {
     TestData& data = parts.data;
-    JobFrame job(parts);
+    const int pages = static_cast<int>(blocks.size());
+    JobFrame job(parts, pages);
     PrintProgress& progress = job.progress();
     RecordedPage sheet = parts.printer.newPage();
     PrintSheetTitle(sheet, data, parts.display, options.legend, parts.warn);
-    std::optional<QString> failure;
-    bool pending = true;  // the sheet holds what is not printed yet
-    for (int block = range.from, page = 1; block <= range.to; ++block, ++page) {
+    std::vector<int> onSheet;  // the blocks drawn on the sheet and not printed yet
+    for (int index = 0; index < pages; ++index) {
         if (job.cancelled()) {
-            pending = false;
+            onSheet.clear();
             break;
         }
-        startBlock(parts, progress, block, 2 * data.DropCount[block]);
-        parts.status.setStatus(statusText(page, range, block));
+        const int block = blocks[static_cast<size_t>(index)];
+        job.startBlock(index, block, 2 * data.DropCount[block], pages);
         // Slot 1 (right) ends a sheet; the first block of the job lies there, beside the title block.
-        const int slot = page % 3;
+        const int slot = (index + 1) % 3;
         if (options.fill) options.fill(sheet, slot, progress, parts.events);
         progress.ProgressBase = static_cast<qint16>(progress.value());
         DrawGraphGGT(sheet, data, slot, options.showMarks, progress, parts.events);
-        pending = true;
+        onSheet.push_back(block);
         if (slot == 1) {
-            pending = false;
-            if ((failure = parts.printer.print(sheet))) break;
+            if (!job.print(sheet, onSheet)) return job.end();
+            onSheet.clear();
             sheet = parts.printer.newPage();
         }
+        progress.endPage();
     }
-    if (pending && !failure) failure = parts.printer.print(sheet);
-    return job.end(failure);
+    if (!onSheet.empty()) job.print(sheet, onSheet);
+    return job.end();
 }
 
 void PrintTestForms(const PrintJobParts& parts, Dialogs& dialogs, const std::function<void()>& storeHeader,
                     const TestFormOptions& options) {
-    TestData& data = parts.data;
-    if (refusedWithoutData(data, dialogs)) return;
+    if (refusedWithoutData(parts.data, dialogs)) return;
     if (storeHeader) storeHeader();
-    const std::optional<PageRange> range =
-        parts.printer.choosePages(1, data.BlockCount, data.CurBlock, data.BlockCount);
-    if (!range || refusedOrientation(parts.printer, Orientation::Landscape, dialogs)) return;
-    reportFailure(dialogs, printTestFormRange(parts, *range, options));
+    const std::optional<std::vector<int>> blocks = askBlocks(parts, dialogs, Orientation::Landscape);
+    if (blocks) report(dialogs, printTestFormRange(parts, *blocks, options));
 }
 
 void PreviewTestForms(const PrintJobParts& parts, Dialogs& dialogs, const std::function<void()>& storeHeader,
@@ -149,21 +254,19 @@ void PreviewTestForms(const PrintJobParts& parts, Dialogs& dialogs, const std::f
     if (refusedWithoutData(data, dialogs)) return;
     if (storeHeader) storeHeader();
     if (refusedOrientation(parts.printer, Orientation::Landscape, dialogs)) return;
-    const PageRange range{data.CurBlock, data.BlockCount};
-    parts.printer.preview([&](Printer& pages) {
+    const std::vector<int> blocks = blocksIn({data.CurBlock, data.BlockCount});
+    const bool printAsked = parts.printer.preview([&](Printer& pages) {
         // Turned to landscape in the preview, the job would print nothing.
         if (pages.orientation() == Orientation::Landscape) return;
         QuietStatus quiet;
         const PrintJobParts preview{data,  parts.display, pages,
                                     quiet, parts.events,  [](const QString&, const QString&) {}};
-        printTestFormRange(preview, range, options);
+        printTestFormRange(preview, blocks, options);
     });
+    if (printAsked) PrintTestForms(parts, dialogs, storeHeader, options);
 }
 
 void PrintDiagramSheets(const PrintJobParts& parts, Dialogs& dialogs, const SheetOptions& options) {
-    TestData& data = parts.data;
-    const std::optional<PageRange> range =
-        parts.printer.choosePages(1, data.BlockCount, data.CurBlock, data.BlockCount);
-    if (!range || refusedOrientation(parts.printer, Orientation::Portrait, dialogs)) return;
-    reportFailure(dialogs, printSheetRange(parts, *range, options));
+    const std::optional<std::vector<int>> blocks = askBlocks(parts, dialogs, Orientation::Portrait);
+    if (blocks) report(dialogs, printSheetRange(parts, *blocks, options));
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "platform/printer.h"
 #include "print/diagramsheet.h"
@@ -72,28 +73,42 @@ struct SheetOptions {
     SlotFill fill;
 };
 
-// The test forms of the blocks in the range, one page each, with the status window; a cancel takes
-// effect before the next block, and the pages printed before it are kept. CurBlock is the shown block
-// again afterwards. Returns why the printer failed, if it did; printing stops there.
-std::optional<QString> printTestFormRange(const PrintJobParts& parts, PageRange range,
-                                          const TestFormOptions& options);
+// What became of a job: the blocks on the pages sent to the printer, how many pages (sheets) that
+// made, whether the job was cancelled, and why the printer failed, if it did (printing stops there).
+struct PrintOutcome {
+    std::vector<int> sent;
+    int pages = 0;
+    bool cancelled = false;
+    std::optional<QString> failure;
+};
 
-// The diagram sheets of the blocks in the range: the title block and block 1 of the range on the
-// first sheet (right slot), then three diagrams a sheet, left to right. A cancel takes effect before
-// the next block and drops the sheet in progress.
-std::optional<QString> printSheetRange(const PrintJobParts& parts, PageRange range,
-                                       const SheetOptions& options);
+// The blocks of a range, first to last.
+std::vector<int> blocksIn(PageRange range);
+
+// The test forms of the blocks, in order, one page each, with the status window; a cancel takes effect
+// before the next block, and the pages printed before it are kept. CurBlock is the shown block again
+// afterwards.
+PrintOutcome printTestFormRange(const PrintJobParts& parts, const std::vector<int>& blocks,
+                                const TestFormOptions& options);
+
+// The diagram sheets of the blocks, in order: the title block and the first block on the first sheet
+// (right slot), then three diagrams a sheet, left to right. A cancel takes effect before the next block
+// and drops the sheet in progress.
+PrintOutcome printSheetRange(const PrintJobParts& parts, const std::vector<int>& blocks,
+                             const SheetOptions& options);
 
 // 印刷: refuses when the shown block has no drops; stores the shown block's fields (from the main
-// window); asks for the range of blocks (the shown one to the last preset) and refuses a landscape
-// setting; then prints and reports a failure.
+// window); asks for the blocks (the shown one to the last preset), refuses pages that are no blocks of
+// the data and a landscape setting; then prints, and reports a failure or, after a cancel, what was
+// printed.
 void PrintTestForms(const PrintJobParts& parts, Dialogs& dialogs, const std::function<void()>& storeHeader,
                     const TestFormOptions& options);
 
 // 印刷プレビュー: the same refusals, then the preview of the test forms 印刷 would print when all
-// blocks from the shown one are chosen. Texts too long are shortened without a warning.
+// blocks from the shown one are chosen (texts too long shortened without a warning). The preview's
+// print button runs 印刷.
 void PreviewTestForms(const PrintJobParts& parts, Dialogs& dialogs, const std::function<void()>& storeHeader,
                       const TestFormOptions& options);
 
-// グラフ印刷: the same dialog, a portrait setting refused, then the sheets.
+// グラフ印刷: the same dialog and refusals, a portrait setting refused, then the sheets.
 void PrintDiagramSheets(const PrintJobParts& parts, Dialogs& dialogs, const SheetOptions& options);

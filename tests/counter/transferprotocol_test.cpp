@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "platform/serialline.h"
+
 namespace {
 
 using Next = TransferProtocol::Next;
@@ -213,6 +220,42 @@ TEST(TransferProtocol, AFloodEndsThePhaseWithoutGrowingMemory) {
     for (int i = 0; i < 256; ++i) idle.received(garbage);
     EXPECT_EQ(idle.startWrite(QByteArray(1024, 'x')).next, Next::Done);
     EXPECT_LE(idle.failure()->received.size(), TransferProtocol::MaxWaiting + 1);
+}
+
+// A USB counter (ttyACM) read while ModemManager runs: a garbled or silent read names the cause and
+// the remedy; a read stopped by the operator does not.
+TEST(TransferFailure, NamesModemManagerWhereItMayHaveTakenTheLine) {
+    QTemporaryDir folder;
+    const auto file = [&folder](const QString& name, const QByteArray& text) {
+        QDir().mkpath(QFileInfo(folder.filePath(name)).path());
+        QFile out(folder.filePath(name));
+        out.open(QIODevice::WriteOnly);
+        out.write(text);
+        return folder.filePath(name);
+    };
+    const QString acm = file(QStringLiteral("dev/ttyACM0"), {});
+    const QString usb = file(QStringLiteral("dev/ttyUSB0"), {});
+    const QString quiet = folder.filePath(QStringLiteral("quiet"));
+    file(QStringLiteral("quiet/1/comm"), "systemd\n");
+    const QString busy = folder.filePath(QStringLiteral("busy"));
+    file(QStringLiteral("busy/1/comm"), "systemd\n");
+    file(QStringLiteral("busy/812/comm"), "ModemManager\n");
+    EXPECT_TRUE(modemManagerMayProbe(acm, busy));
+    EXPECT_FALSE(modemManagerMayProbe(usb, busy));
+    EXPECT_FALSE(modemManagerMayProbe(acm, quiet));
+
+    for (const auto& [kind, advised] : {std::pair{Kind::WrongFirstCharacter, true},
+                                        {Kind::TimedOut, true},
+                                        {Kind::DumpRefused, true},
+                                        {Kind::Stopped, false},
+                                        {Kind::Disconnected, false}}) {
+        TransferFailure failure{kind, "FFFF"};
+        failure.device = QStringLiteral("/dev/ttyACM0");
+        failure.modemManagerProbing = true;
+        EXPECT_EQ(failure.windowText().contains(QStringLiteral("ID_MM_DEVICE_IGNORE")), advised) << int(kind);
+        EXPECT_EQ(failure.commandLineText().count(QStringLiteral("ModemManager が動いている")),
+                  advised ? 1 : 0);
+    }
 }
 
 }  // namespace

@@ -54,8 +54,10 @@ QString imagePath(const char* name) {
     return QStringLiteral(TERRAKO_DIAGRAM_IMAGE_DIR "/%1.png").arg(QString::fromLatin1(name));
 }
 
-// An image of the given size in twips at the given resolution, drawn on and saved under the name.
-void render(const char* name, double widthTwips, double heightTwips, int dotsPerInch,
+// An image of the given size in twips at the given resolution, drawn on as a screen or as paper and
+// saved under the name.
+enum class Drawn { AsScreen, AsPaper };
+void render(const char* name, double widthTwips, double heightTwips, int dotsPerInch, Drawn drawn,
             const std::function<void(PainterSurface&)>& draw) {
     const double twipsPerPixel = 1440.0 / dotsPerInch;
     QImage image(static_cast<int>(std::lround(widthTwips / twipsPerPixel)),
@@ -66,7 +68,8 @@ void render(const char* name, double widthTwips, double heightTwips, int dotsPer
     {
         QPainter painter(&image);
         painter.setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));  // as the windows' diagram panels
-        PainterSurface surface(painter);
+        PainterSurface surface(painter, drawn == Drawn::AsPaper ? DeviceScale::paper(dotsPerInch, dotsPerInch)
+                                                                : deviceScaleOf(image));
         draw(surface);
     }
     EXPECT_TRUE(image.save(imagePath(name))) << name;
@@ -75,18 +78,18 @@ void render(const char* name, double widthTwips, double heightTwips, int dotsPer
 TEST(DiagramImages, ScreenPanels) {
     TestData data = sampleData();
     const auto panel = [&](PainterSurface& box) { DrawDiagram(box, data); };
-    render("graph-panel", 3950, 5724, 96, panel);
+    render("graph-panel", 3950, 5724, 96, Drawn::AsScreen, panel);
     data.CurBlock = 2;
-    render("main-panel", 3950, 5964, 96, panel);
+    render("main-panel", 3950, 5964, 96, Drawn::AsScreen, panel);
     data.CurBlock = 3;
-    render("tall-panel", 3950, 7500, 96, panel);
+    render("tall-panel", 3950, 7500, 96, Drawn::AsScreen, panel);
 }
 
 TEST(DiagramImages, DiagramSheetPage) {
     TestData data = sampleData();
     NoProgress progress;
     NoEvents events;
-    render("diagram-sheet", 16838, 11906, 150, [&](PainterSurface& printer) {
+    render("diagram-sheet", 16838, 11906, 150, Drawn::AsPaper, [&](PainterSurface& printer) {
         const int CuPages[] = {2, 0, 1};
         for (int block = 1; block <= 3; ++block) {
             data.CurBlock = static_cast<qint16>(block);
@@ -99,7 +102,7 @@ TEST(DiagramImages, DiagramSheetPage) {
 TEST(DiagramImages, TestFormDiagram) {
     const TestData data = sampleData();
     NoProgress progress;
-    render("test-form", 11906, 16838, 150, [&](PainterSurface& printer) {
+    render("test-form", 11906, 16838, 150, Drawn::AsPaper, [&](PainterSurface& printer) {
         PrintFormDiagram(printer, data, DisplaySettings(), progress);
         EXPECT_EQ(QFontInfo(QFont(printer.fontName())).family().toStdString(), "IPAMincho");
     });

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -348,6 +349,19 @@ TEST_F(GraphWindowTest, CopiesAndSavesThePanelsPicture) {
     graph->mnuFileOut->trigger();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 3);
 
+    // A file that is there is replaced only once the user agrees.
+    const QString existing = folder.filePath(QStringLiteral("diagram.png"));
+    const QString replace =
+        QStringLiteral("ファイル%1は既にあります。置き換えてもよろしいですか？").arg(existing);
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        QFile(existing).resize(4);
+        dialogs.expectSaveFile(existing);
+        dialogs.expect(replace, answer);
+        graph->mnuFileOut->trigger();
+        EXPECT_EQ(QFileInfo(existing).size() > 4, answer == Answer::Yes);
+    }
+    EXPECT_EQ(dialogs.shown().back().buttons, Buttons::YesNoDefaultNo);
+
     const QString blocked = folder.filePath(QStringLiteral("diagram.bmp/x.bmp"));
     dialogs.expectSaveFile(blocked);
     dialogs.expect(
@@ -376,6 +390,8 @@ TEST_F(GraphWindowTest, ColourDialogEditsTheShownSetAndSaysWhetherToRedraw) {
     clickField("lblField3", 0x112233);
     clickField("picField3", std::nullopt);  // cancelled: the field keeps its value
     EXPECT_EQ(display.Mono[3], 0x112233);
+    // The dialog opens on the field's colour.
+    EXPECT_EQ(dialogs.shownColours(), (std::vector<qint32>{DisplaySettings::DefaultMono[3], 0x112233}));
     EXPECT_EQ(display.Color[3], DisplaySettings::DefaultColor[3]);
     set->setCurrentIndex(0);
     clickField("picField1", 0);  // black

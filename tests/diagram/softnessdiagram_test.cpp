@@ -225,11 +225,52 @@ void expectLabels(const RecordingSurface& surface, const Labels& l, const std::v
 TEST(SoftnessDiagramLabels, ScreenPanelPrintsInItsOwnFont) {
     GraphPanel panel;
     DrawDiagram(panel.surface, blockWith({}));
-    const std::vector<QPointF> titles = {{1000, 80}, {130, 2710}, {160, 3190}, {80, 3670}};
+    // The depth title between the depth numbers at 45, 55 and 65 cm.
+    const std::vector<QPointF> titles = {
+        {1000, 80}, {130, 650 + 9 * 221.2}, {160, 650 + 11 * 221.2}, {80, 650 + 13 * 221.2}};
     expectLabels(panel.surface, {750, 750, 3575, 5174, 100, 300, 350, "ＭＳ Ｐゴシック", 9, 6}, titles,
                  {888, 1250, 1515, 2450, 3350}, "ＭＳ Ｐゴシック", 6);
     EXPECT_EQ(panel.surface.fontName(), QString("ＭＳ Ｐゴシック"));
     EXPECT_EQ(panel.surface.fontSize(), 9);
+}
+
+// On a panel of any size no label runs into another, every mark stands inside the panel, and the
+// "0.7" is left out where it has no room before the "1".
+TEST(SoftnessDiagramLabels, NoLabelTouchesAnotherAtAnyPanelSize) {
+    const struct {
+        const char* name;
+        double width, height, fontSize;
+        bool lowLabel;
+    } panels[] = {{"graph window", 3950, 5724, 9, true},
+                  {"main window", 3950, 5964, 9, true},
+                  {"glance tile", 2850, 4050, 7, false}};
+    // A text's box: half-width characters half an em wide, a line high.
+    const auto box = [](const DrawnOp& text) {
+        double width = 0;
+        for (const QChar c : text.text) width += (c.unicode() < 0x80 ? 10 : 20) * text.fontSize;
+        return QRectF(text.from, QSizeF(width, 20 * text.fontSize));
+    };
+    for (const auto& panel : panels) {
+        SCOPED_TRACE(panel.name);
+        RecordingSurface surface(panel.width, panel.height, QStringLiteral("ＭＳ Ｐゴシック"),
+                                 panel.fontSize);
+        DrawDiagram(surface, blockWith({}));
+        const std::vector<DrawnOp> texts = surface.texts();
+        int marks = 0;
+        bool lowLabel = false;
+        for (size_t i = 0; i < texts.size(); ++i) {
+            const QRectF mine = box(texts[i]);
+            EXPECT_LE(mine.right(), panel.width) << testing::PrintToString(texts[i]);
+            marks += texts[i].text == QString("××") || texts[i].text == QString("×") ||
+                     texts[i].text == QString("△") || texts[i].text == QString("○");
+            lowLabel = lowLabel || texts[i].text == QString("0.7");
+            for (size_t j = 0; j < i; ++j)
+                EXPECT_FALSE(mine.intersects(box(texts[j])))
+                    << testing::PrintToString(texts[i]) << " runs into " << testing::PrintToString(texts[j]);
+        }
+        EXPECT_EQ(marks, 5);
+        EXPECT_EQ(lowLabel, panel.lowLabel);
+    }
 }
 
 TEST(SoftnessDiagramLabels, SheetSlotsInTheirFrames) {
@@ -303,10 +344,11 @@ TEST(SoftnessDiagramPrinting, ProgressRunsOnAcrossThePassesOfAPrintJobAndEventsR
     PrintProgress job(bar);
     RecordingSurface printer(16000, 11500);
     RecordedEvents events(printer);
+    job.startPage(1, 6);  // the second page of the job; the bar counts 100 steps a page
     DrawGraphGGT(printer, data, 1, false, job, events);
     job.ProgressBase = 3;
     DrawGraphGGT(printer, data, 1, false, job, events);
-    EXPECT_EQ(bar.values, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(bar.values, (std::vector<int>{100, 116, 133, 150, 166, 183, 199}));
     EXPECT_EQ(events.atOp.front(), 6u);  // after the frame and the axes
 
     RecordedProgress formProgress;

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 
 #include "diagram/gui/frmGraph.h"
@@ -61,7 +62,7 @@ TEST_F(MainWindowTest, OpensWithItsCaptionLayoutAndMenus) {
                                                                  {"データ補正", "", true},
                                                                  {"-", "", true},
                                                                  {"上書き保存(&S)", "Ctrl+S", true},
-                                                                 {"名前を付けて保存(&N)", "", true},
+                                                                 {"名前を付けて保存(&A)", "", true},
                                                                  {"CSV出力(&E)", "", true},
                                                                  {"-", "", true},
                                                                  {"印刷(&P)", "Ctrl+P", true},
@@ -141,14 +142,18 @@ TEST(MainWindowSettings, FirstStartGivesTheDefaultsAndBadValuesCountAsMissing) {
 }
 
 // The window opens where it was left when that is on a screen, and gives a larger size to the grid's
-// rows and the diagram; a place off every screen falls back to the designed one.
+// rows and the diagram; a place off every screen falls back to the designed one, and a size no screen
+// holds is made to fit the screen.
 TEST(MainWindowSettings, OpensWhereItWasLeftWhenThatIsOnAScreen) {
     struct Case {
         const char* left;
+        const char* width;
         QPoint expected;
         bool larger;
     };
-    const Case cases[] = {{"1500", QPoint(100, 50), true}, {"900000", QPoint(0, 0), false}};
+    const Case cases[] = {{"1500", "10500", QPoint(100, 50), true},
+                          {"900000", "10500", QPoint(0, 0), false},
+                          {"1500", "100000000", QPoint(0, 50), false}};
     int designedRows = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.left);
@@ -156,7 +161,7 @@ TEST(MainWindowSettings, OpensWhereItWasLeftWhenThatIsOnAScreen) {
         IniSettings settings(folder.filePath(QStringLiteral("settings.ini")));
         settings.setValue(QStringLiteral("MainLeft"), QString::fromLatin1(c.left));
         settings.setValue(QStringLiteral("MainTop"), QStringLiteral("750"));
-        settings.setValue(QStringLiteral("MainWidth"), QStringLiteral("10500"));
+        settings.setValue(QStringLiteral("MainWidth"), QString::fromLatin1(c.width));
         settings.setValue(QStringLiteral("MainHeight"), QStringLiteral("8250"));
         ScriptedDialogs dialogs;
         TestData data;
@@ -178,16 +183,22 @@ TEST(MainWindowSettings, OpensWhereItWasLeftWhenThatIsOnAScreen) {
             const QString screens = QCoreApplication::applicationDirPath() + QStringLiteral("/screens");
             QDir().mkpath(screens);
             EXPECT_TRUE(window.grab().save(screens + QStringLiteral("/frmMain-larger.png")));
-        } else {
+        } else if (designedRows == 0) {
             designedRows = rows;
+        } else {
+            EXPECT_EQ(window.frameGeometry(),
+                      window.screen()->availableGeometry().intersected(window.frameGeometry()));
         }
     }
 }
 
-TEST_F(MainWindowTest, ClosingWritesTheSettingsUnlessMinimised) {
+// Minimised at the end, the window keeps no place; colours and port are kept all the same.
+TEST_F(MainWindowTest, ClosingWritesTheSettingsAndUnlessMinimisedThePlace) {
     window.showMinimized();
+    display.Color[1] = 4141;
     window.close();
-    EXPECT_TRUE(settings.value(QStringLiteral("Color1")).isEmpty());
+    EXPECT_EQ(settings.value(QStringLiteral("Color1")).toStdString(), "4141");
+    EXPECT_EQ(settings.value(QStringLiteral("K40DRV_H5")).toStdString(), "2");
     EXPECT_TRUE(settings.value(QStringLiteral("MainLeft")).isEmpty());
 
     window.showNormal();

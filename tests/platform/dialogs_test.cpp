@@ -60,6 +60,7 @@ TEST(QtDialogs, ButtonSetsHaveJapaneseCaptionsAndTheirDefaults) {
         {Buttons::YesNoDefaultNo, {"はい", "いいえ"}, "いいえ", Answer::No},
         {Buttons::OkCancel, {"OK", "キャンセル"}, "OK", Answer::Ok},
         {Buttons::CancelRetryContinue, {"キャンセル", "再試行", "続行"}, "キャンセル", Answer::Cancel},
+        {Buttons::SaveDiscardCancel, {"保存", "保存しない", "キャンセル"}, "保存", Answer::Save},
         {Buttons::RestoreDiscardLater, {"復元する", "破棄する", "後で"}, "復元する", Answer::Restore},
     };
     for (const Case& c : cases) {
@@ -84,6 +85,23 @@ TEST(QtDialogs, AnswersWithTheButtonClickedAndShowsTheApplicationTitleByDefault)
     EXPECT_EQ(seen.title, QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ"));
 
     const Answer escaped = showAndRespond(Buttons::OkCancel, QString(), seen,
+                                          [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
+    EXPECT_EQ(escaped, Answer::Cancel);
+}
+
+// The question before unsaved changes are lost: 保存しない ends without saving, Escape keeps working.
+TEST(QtDialogs, TheSaveQuestionAnswersSaveDiscardOrCancel) {
+    SeenBox seen;
+    const Answer discarded =
+        showAndRespond(Buttons::SaveDiscardCancel, QStringLiteral("終了確認"), seen, [](QMessageBox& box) {
+            box.setText(QStringLiteral("データが変更されています。終了する前に保存しますか？"));
+            const QString screens = QCoreApplication::applicationDirPath() + QStringLiteral("/screens");
+            QDir().mkpath(screens);
+            box.grab().save(screens + QStringLiteral("/save-question.png"));
+            click(box, QStringLiteral("保存しない"));
+        });
+    EXPECT_EQ(discarded, Answer::Discard);
+    const Answer escaped = showAndRespond(Buttons::SaveDiscardCancel, QString(), seen,
                                           [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
     EXPECT_EQ(escaped, Answer::Cancel);
 }

@@ -4,6 +4,9 @@
 #include <QImage>
 #include <QPainter>
 #include <cmath>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "platform/gui/paintersurface.h"
 
@@ -66,6 +69,51 @@ TEST(PainterSurface, DottedLinesLeaveGaps) {
     for (int x = 10; x <= 190; ++x) gaps += isWhite(image, x, 20);
     EXPECT_GT(gaps, 40);
     EXPECT_LT(gaps, 150);
+}
+
+// Runs of (first, length) of the positions where `inked` holds.
+std::vector<std::pair<int, int>> runsOf(int length, const std::function<bool(int)>& inked) {
+    std::vector<std::pair<int, int>> runs;
+    for (int i = 0; i < length; ++i) {
+        if (!inked(i)) continue;
+        if (!runs.empty() && runs.back().first + runs.back().second == i)
+            ++runs.back().second;
+        else
+            runs.push_back({i, 1});
+    }
+    return runs;
+}
+
+// On paper a line width counts 1/600 inch and the dots of a dotted line keep their length, whatever
+// the resolution: a line 5 wide is 12 twips thick, dots 15 twips long come every 45 twips.
+TEST(PainterSurface, PaperKeepsLineWidthsAndDotsAtAnyResolution) {
+    for (const int dotsPerInch : {300, 600, 1200}) {
+        SCOPED_TRACE(dotsPerInch);
+        const double twipsPerPixel = 1440.0 / dotsPerInch;
+        QImage image = whiteImage(dotsPerInch, dotsPerInch, dotsPerInch / 2);  // 1 x 0.5 inch
+        {
+            QPainter painter(&image);
+            PainterSurface surface(painter, DeviceScale::paper(dotsPerInch, dotsPerInch));
+            surface.setLineWidth(5);
+            surface.line(100, 200, 1300, 200);
+            surface.setLineWidth(1);
+            surface.setLineStyle(LineStyle::Dot);
+            surface.line(100, 500, 1300, 500);
+        }
+        const auto lines = runsOf(image.height(), [&](int y) {
+            for (int x = 0; x < image.width(); ++x)
+                if (!isWhite(image, x, y)) return true;
+            return false;
+        });
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_NEAR(lines[0].second * twipsPerPixel, 12, twipsPerPixel);
+        EXPECT_NEAR(lines[1].second * twipsPerPixel, 2.4, twipsPerPixel);
+        const auto dots = runsOf(image.width(), [&](int x) { return !isWhite(image, x, lines[1].first); });
+        ASSERT_GT(dots.size(), 20u);
+        const double period = (dots.back().first - dots.front().first) * twipsPerPixel / (dots.size() - 1);
+        EXPECT_NEAR(period, 45, 1);
+        EXPECT_NEAR(dots[1].second * twipsPerPixel, 15, twipsPerPixel);
+    }
 }
 
 TEST(PainterSurface, BoxesFillWithTheDrawingColour) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <vector>
 
 #include "diagram/displaysettings.h"
@@ -19,17 +21,22 @@ namespace {
 class RecordingStatus : public PrintStatusView, private ProgressSink {
 public:
     void openFor(PrintProgress& job) override { job_ = &job; }
-    void setStatus(const QString& text) override { texts.push_back(text); }
+    void setStatus(const QString& text) override {
+        texts.push_back(text);
+        barAtText.push_back(bar_);
+    }
     void setMaximum(int maximum) override { maxima.push_back(maximum); }
     ProgressSink& bar() override { return *this; }
     void dismiss() override { job_ = nullptr; }
     void cancel() { job_->PrintCancel = 1; }
 
     std::vector<QString> texts;
+    std::vector<int> barAtText;  // where the bar stood when each text was shown
     std::vector<int> maxima;
+    int bar_ = 0;
 
 private:
-    void setProgress(int) override {}
+    void setProgress(int value) override { bar_ = value; }
     PrintProgress* job_ = nullptr;
 };
 
@@ -99,7 +106,7 @@ TEST_F(PrintJobTest, TestFormsFromTheShownBlockOnAPageEachUntilCancelled) {
     } cancelling(status);
     printer.pages.clear();
     const PrintJobParts all = parts();
-    printTestFormRange({data, display, printer, status, cancelling, all.warn}, {1, 3}, {});
+    printTestFormRange({data, display, printer, status, cancelling, all.warn}, blocksIn({1, 3}), {});
     EXPECT_EQ(printer.pages.size(), 2u);
     EXPECT_EQ(data.CurBlock, 2);
 }
@@ -118,6 +125,16 @@ TEST_F(PrintJobTest, RefusalsPrintNothing) {
     printer.chosenOrientation = Orientation::Portrait;
     dialogs.expect(QStringLiteral("[プリンタの設定]で印刷の向きを「横」に設定して下さい。"));
     PrintDiagramSheets(parts(), dialogs, {});
+    // A PDF file chosen in the print dialog that is the open data file, by another name.
+    QTemporaryDir folder;
+    data.DataFileName = folder.filePath(QStringLiteral("site.txt"));
+    QFile(data.DataFileName).open(QIODevice::WriteOnly);
+    printer.chosenFile = folder.filePath(QStringLiteral("./site.txt"));
+    dialogs.expect(
+        QStringLiteral("ファイル%1は開いているデータファイルです。別のファイル名を指定して下さい。")
+            .arg(printer.chosenFile));
+    PrintTestForms(parts(), dialogs, nullptr, {});
+    printer.chosenFile.clear();
     EXPECT_TRUE(printer.pages.empty());
 
     printer.chosenOrientation = Orientation::Portrait;
@@ -144,21 +161,120 @@ TEST_F(PrintJobTest, SheetsHoldTheTitleAndThreeDiagramsEach) {
     double rightmost = 0;
     for (const DrawnOp& line : printer.pages[0].lines()) rightmost = std::max(rightmost, line.to.x());
     EXPECT_GE(rightmost, 15000);
-    EXPECT_EQ(status.maxima.back(), 20);
+    EXPECT_EQ(printer.documents, (std::vector<QString>{QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ (ブロック番号 = 1)"),
+                                                       QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ (ブロック番号 = 2～4)"),
+                                                       QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ (ブロック番号 = 5)")}));
 
     // One block: one sheet. A cancel before the second block drops the sheet it was on.
     printer.pages.clear();
-    printer.chosenRange = PageRange{2, 2};
+    printer.chosenPages = PageSelection{{{2, 2}}};
     PrintDiagramSheets(parts(), dialogs, options);
     EXPECT_EQ(printer.pages.size(), 1u);
     printer.pages.clear();
-    printer.chosenRange = PageRange{1, 3};
+    printer.chosenPages = PageSelection{{{1, 3}}};
     options.fill = [&](Surface&, int CuPage, PrintProgress&, EventPump&) {
         if (CuPage == 2) status.cancel();
     };
+    dialogs.expect(QStringLiteral("印刷を中止しました。\n1枚を印刷しました (ブロック番号 = 1)。"));
     PrintDiagramSheets(parts(), dialogs, options);
     EXPECT_EQ(printer.pages.size(), 1u);
     EXPECT_EQ(data.CurBlock, 1);
+}
+
+TEST_F(PrintJobTest, PrintsThePagesChosenAndOnlyBlocksOfTheData) {
+    using Parity = PageSelection::Parity;
+    struct Case {
+        PageSelection chosen;
+        std::vector<QString> names;  // printed, in order
+        const char* refusal;
+    };
+    const Case cases[] = {
+        {{{{2, 2}, {4, 4}}}, {"現場2", "現場4"}, nullptr},
+        {{{{4, 4}, {1, 2}, {2, 2}}}, {"現場4", "現場1", "現場2"}, nullptr},
+        {{{{1, 4}}, Parity::Odd}, {"現場1", ""}, nullptr},
+        {{{{2, 4}}, Parity::Even}, {"現場2", "現場4"}, nullptr},
+        {{{{3, 7}}}, {}, "ブロック番号 5～7 はありません。\n1～4 の範囲で指定して下さい。"},
+        {{{{1, 1}, {101, 200}, {300, 300}}},
+         {},
+         "ブロック番号 101～200, 300 はありません。\n1～4 の範囲で指定して下さい。"},
+        {{{{2, 2}}, Parity::Odd}, {}, "指定された範囲に印刷するページがありません。"},
+    };
+    for (const Case& c : cases) {
+        printer.pages.clear();
+        printer.chosenPages = c.chosen;
+        if (c.refusal) dialogs.expect(QString::fromUtf8(c.refusal));
+        PrintTestForms(parts(), dialogs, nullptr, {});
+        std::vector<QString> names;
+        for (const RecordedPage& page : printer.pages) names.push_back(nameOn(page));
+        EXPECT_EQ(names, c.names) << (c.refusal ? c.refusal : "");
+        if (c.refusal) {
+            EXPECT_EQ(dialogs.shown().back().title, QStringLiteral("印刷範囲"));
+        }
+    }
+    // Diagram sheets take the same choice.
+    printer.pages.clear();
+    printer.chosenOrientation = Orientation::Landscape;
+    printer.chosenPages = PageSelection{{{4, 5}}};
+    dialogs.expect(QStringLiteral("ブロック番号 5 はありません。\n1～4 の範囲で指定して下さい。"));
+    PrintDiagramSheets(parts(), dialogs, {});
+    EXPECT_TRUE(printer.pages.empty());
+    EXPECT_EQ(data.CurBlock, 2);
+}
+
+// Each form is a document of its own; the bar stands where the text says, and after a cancel the
+// user is told what was printed.
+TEST_F(PrintJobTest, BarFollowsThePagesAndACancelSaysWhatWasPrinted) {
+    printer.chosenPages = PageSelection{{{1, 4}}};
+    PrintTestForms(parts(), dialogs, nullptr, {});
+    EXPECT_EQ(status.maxima, std::vector<int>{400});
+    EXPECT_EQ(status.barAtText, (std::vector<int>{0, 100, 200, 300}));
+    EXPECT_EQ(status.texts[3], QStringLiteral(" 4/4を印刷中 (ブロック番号 = 4)"));
+    EXPECT_EQ(status.bar_, 400);
+    EXPECT_EQ(printer.documents[2], QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ (ブロック番号 = 3)"));
+
+    // Cancelled while the third of five forms is composed: that one still goes out.
+    data.BlockCount = 5;
+    printer.pages.clear();
+    printer.chosenPages = PageSelection{{{1, 2}, {4, 5}}};
+    struct CancelOnThirdPage : EventPump {
+        explicit CancelOnThirdPage(RecordingStatus& status) : status(status) {}
+        void processPendingEvents() override {
+            if (++calls == 3) status.cancel();
+        }
+        RecordingStatus& status;
+        int calls = 0;
+    } cancelling(status);
+    const PrintJobParts all = parts();
+    dialogs.expect(QStringLiteral("印刷を中止しました。\n3枚を印刷しました (ブロック番号 = 1～2, 4)。"));
+    PrintTestForms({data, display, printer, status, cancelling, all.warn}, dialogs, nullptr, {});
+    EXPECT_EQ(printer.pages.size(), 3u);
+    EXPECT_EQ(dialogs.shown().back().title, QStringLiteral("印刷中止"));
+    EXPECT_EQ(data.CurBlock, 2);
+}
+
+// The preview's print button prints as 印刷 does: the dialog, its refusals, the status window and
+// the warnings, which the preview itself keeps quiet.
+TEST_F(PrintJobTest, PrintFromThePreviewRunsThePrintJob) {
+    data.SurveyName[2] = QString(40, QChar(u'長'));
+    printer.printFromPreview = true;
+    int stores = 0;
+    dialogs.expect(
+        QStringLiteral("調査名称が印刷可能文字数を越えました。印刷可能文字数の範囲で印刷します。"));
+    PreviewTestForms(parts(), dialogs, [&] { ++stores; }, {});
+    EXPECT_EQ(printer.previews, 1);
+    EXPECT_EQ(printer.dialogs.size(), 1u);
+    EXPECT_EQ(printer.pages.size(), 6u);  // blocks 2 to 4 shown, then printed
+    EXPECT_EQ(status.texts.size(), 3u);
+    EXPECT_EQ(stores, 2);
+
+    // Turned to landscape in the preview, then printed: the print is refused with the message.
+    printer.pages.clear();
+    status.texts.clear();
+    printer.afterPage = [&](size_t) { printer.chosenOrientation = Orientation::Landscape; };
+    dialogs.expect(QStringLiteral("[プリンタの設定]で印刷の向きを「縦」に設定して下さい。"));
+    PreviewTestForms(parts(), dialogs, nullptr, {});
+    EXPECT_EQ(printer.pages.size(), 3u);  // the preview's
+    EXPECT_TRUE(status.texts.empty());
 }
 
 TEST(SheetTitle, WrapsTheTextsAndShowsTheLegendOfTheGrouping) {

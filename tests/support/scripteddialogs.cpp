@@ -37,7 +37,8 @@ std::optional<QString> ScriptedDialogs::saveFileName(const std::vector<FileFilte
     return fileDialog(Kind::SaveFile, filters);
 }
 
-std::optional<qint32> ScriptedDialogs::chooseColor() {
+std::optional<qint32> ScriptedDialogs::chooseColor(qint32 initial) {
+    shownColours_.push_back(initial);
     if (script_.empty() || script_.front().kind != Kind::Color) {
         ADD_FAILURE() << "unexpected colour dialog";
         return std::nullopt;

@@ -44,13 +44,15 @@ public:
                    Icon icon = Icon::ForButtons) override;
     std::optional<QString> openFileName(const FileFilter& filter) override;
     std::optional<QString> saveFileName(const std::vector<FileFilter>& filters) override;
-    std::optional<qint32> chooseColor() override;
+    std::optional<qint32> chooseColor(qint32 initial) override;
     // Compares the text alone with the script and records the detail.
     Answer detailedMessage(const QString& text, const QString& detail, Buttons buttons,
                            const QString& title = {}, Icon icon = Icon::ForButtons) override;
 
     const std::vector<ShownBox>& shown() const { return shown_; }
     const std::vector<ShownFileDialog>& shownFileDialogs() const { return shownFileDialogs_; }
+    // The colours the colour dialogs opened on.
+    const std::vector<qint32>& shownColours() const { return shownColours_; }
     // Texts of the boxes shown so far.
     std::vector<QString> texts() const;
     bool allAnswered() const { return script_.empty(); }
@@ -69,4 +71,5 @@ private:
     std::deque<Expected> script_;
     std::vector<ShownBox> shown_;
     std::vector<ShownFileDialog> shownFileDialogs_;
+    std::vector<qint32> shownColours_;
 };

@@ -1,14 +1,15 @@
 #include "support/scriptedprinter.h"
 
-std::optional<PageRange> ScriptedPrinter::choosePages(int min, int max, int from, int to) {
+std::optional<PageSelection> ScriptedPrinter::choosePages(int min, int max, int from, int to) {
     dialogs.push_back({min, max, from, to});
     if (cancelDialog) return std::nullopt;
-    return chosenRange.value_or(PageRange{from, to});
+    return chosenPages.value_or(PageSelection{{{from, to}}});
 }
 
-void ScriptedPrinter::preview(const std::function<void(Printer& pages)>& compose) {
+bool ScriptedPrinter::preview(const std::function<void(Printer& pages)>& compose) {
     ++previews;
     compose(*this);
+    return printFromPreview;
 }
 
 RecordedPage ScriptedPrinter::newPage() {
@@ -18,9 +19,10 @@ RecordedPage ScriptedPrinter::newPage() {
         [](const QString&, double size) { return size * 20; }, QStringLiteral("ＭＳ 明朝"), 10);
 }
 
-std::optional<QString> ScriptedPrinter::print(const RecordedPage& page) {
+std::optional<QString> ScriptedPrinter::print(const RecordedPage& page, const QString& documentName) {
     if (failure) return failure;
     pages.push_back(page);
+    documents.push_back(documentName);
     if (afterPage) afterPage(pages.size());
     return std::nullopt;
 }

@@ -91,7 +91,12 @@ frmTRSet::frmTRSet(PortSetting& port, Settings& settings, Dialogs& dialogs, std:
 void frmTRSet::cmdOK_Click() {
     const auto choice = PortSetting::parse(cmbPort_->currentText(), devices_);
     if (!choice) {
-        dialogs_.message(PortSetting::refusalText(cmbPort_->currentText()), Buttons::CancelRetryContinue);
+        // キャンセル gives up the change, as the dialog's own button does; the others go back to the text.
+        if (dialogs_.message(PortSetting::refusalText(cmbPort_->currentText()),
+                             Buttons::CancelRetryContinue) == Answer::Cancel) {
+            cmdCancel_Click();
+            return;
+        }
         cmbPort_->setFocus();
         return;
     }
@@ -106,7 +111,15 @@ void frmTRSet::cmdCancel_Click() {
 }
 
 void showTRSet(PortSetting& port, Settings& settings, Dialogs& dialogs, QWidget* parent) {
+    if (auto* open = parent ? parent->findChild<frmTRSet*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+        open && open->isVisible()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
     auto* dialog = new frmTRSet(port, settings, dialogs, availableSerialDevices(), parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Nothing else can be used while the port is chosen: no read starts on a port half typed.
+    dialog->setWindowModality(Qt::ApplicationModal);
     dialog->show();
 }

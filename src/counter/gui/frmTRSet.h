@@ -32,6 +32,7 @@ private:
     int tPort_;
 };
 
-// Opens the dialog over `parent`, without blocking it, with the serial devices the system reports.
-// The dialog deletes itself when closed.
+// Opens the dialog over `parent`, holding every other window until it closes, with the serial devices
+// the system reports; while it is open, its window is brought to the front instead. The dialog deletes
+// itself when closed.
 void showTRSet(PortSetting& port, Settings& settings, Dialogs& dialogs, QWidget* parent);

@@ -109,7 +109,7 @@ void frmColors::editField(int field) {
     const auto n = size_t(field);
     BC[n] = display_.Color[n];
     BM[n] = display_.Mono[n];
-    const std::optional<qint32> chosen = dialogs_.chooseColor();
+    const std::optional<qint32> chosen = dialogs_.chooseColor(shownColours()[n]);
     if (!chosen) {
         display_.Color[n] = BC[n];
         display_.Mono[n] = BM[n];

@@ -57,18 +57,19 @@ void frmGraph::copyPicture() {
 }
 
 // Writes the panel's picture as a Windows bitmap, or in the format the name's extension asks for when
-// it names another picture format (PNG, the usual one here). An existing file is replaced unasked.
+// it names another picture format (PNG, the usual one here).
 void frmGraph::saveBitmap() {
     SaveToChosenFile(dialogs_,
                      {{QStringLiteral("すべてのﾌｧｲﾙ (*.bmp)"), QStringLiteral("*.bmp")},
                       {QStringLiteral("PNG ﾌｧｲﾙ (*.png)"), QStringLiteral("*.png")}},
-                     data_.DataFileName, [this](const QString& path) {
+                     data_.DataFileName, [this](const QString& path) -> std::optional<QByteArray> {
                          QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
                          if (!QImageWriter::supportedImageFormats().contains(format)) format = "bmp";
                          QByteArray bytes;
                          QBuffer buffer(&bytes);
                          buffer.open(QIODevice::WriteOnly);
-                         picture_->grab().toImage().save(&buffer, format.constData());
+                         if (!picture_->grab().toImage().save(&buffer, format.constData()))
+                             return std::nullopt;
                          return bytes;
                      });
 }

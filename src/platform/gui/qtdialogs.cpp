@@ -130,8 +130,9 @@ std::optional<QString> QtDialogs::saveFileName(const std::vector<FileFilter>& fi
     return chosenFile(dialog, filters);
 }
 
-std::optional<qint32> QtDialogs::chooseColor() {
-    const QColor colour = QColorDialog::getColor(Qt::white, owner());
+std::optional<qint32> QtDialogs::chooseColor(qint32 initial) {
+    const QColor start(initial & 0xFF, initial >> 8 & 0xFF, initial >> 16 & 0xFF);
+    const QColor colour = QColorDialog::getColor(start, owner());
     if (!colour.isValid()) return std::nullopt;
     return colour.red() | colour.green() << 8 | colour.blue() << 16;
 }

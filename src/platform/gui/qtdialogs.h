@@ -21,7 +21,7 @@ public:
                    Icon icon = Icon::ForButtons) override;
     std::optional<QString> openFileName(const FileFilter& filter) override;
     std::optional<QString> saveFileName(const std::vector<FileFilter>& filters) override;
-    std::optional<qint32> chooseColor() override;
+    std::optional<qint32> chooseColor(qint32 initial) override;
     // Shows the detail as the box's informative text, below the message.
     Answer detailedMessage(const QString& text, const QString& detail, Buttons buttons,
                            const QString& title = {}, Icon icon = Icon::ForButtons) override;

@@ -1,5 +1,6 @@
 #pragma once
 
 // The application speaks Japanese whatever the system's language: Qt's own texts (file dialogs,
-// standard buttons, context menus) are shown in Japanese too. Call once at start-up.
+// print dialogs, standard buttons, context menus) are shown in Japanese too, from Qt's translation and,
+// for the few texts it lacks, from the application's. Call once at start-up.
 void installJapaneseQtTexts();

@@ -6,28 +6,23 @@
 
 #include "platform/gui/paintersurface.h"
 
-namespace {
-
-constexpr double twipsPerInch = 1440;
-
-}  // namespace
-
 PagedPrinter::PagedPrinter() = default;
 
 PagedPrinter::~PagedPrinter() = default;
 
 RecordedPage PagedPrinter::newPage() {
     QPagedPaintDevice& paper = device();
+    const DeviceScale scale = deviceScaleOf(paper);
     const QFont font = QGuiApplication::font();
     return RecordedPage(
-        paper.width() * twipsPerInch / paper.logicalDpiX(),
-        paper.height() * twipsPerInch / paper.logicalDpiY(),
-        [&paper](const QString& fontName, double points) { return lineHeightOn(paper, fontName, points); },
-        font.family(), font.pointSizeF());
+        scale.twipsX(paper.width()), scale.twipsY(paper.height()),
+        [scale](const QString&, double points) { return scale.lineHeight(points); }, font.family(),
+        font.pointSizeF());
 }
 
-std::optional<QString> PagedPrinter::print(const RecordedPage& page) {
+std::optional<QString> PagedPrinter::print(const RecordedPage& page, const QString& documentName) {
     if (!painter_) {
+        if (documentPerPage()) nameDocument(documentName);
         painter_ = std::make_unique<QPainter>();
         if (!painter_->begin(&device())) {
             painter_.reset();
@@ -36,8 +31,11 @@ std::optional<QString> PagedPrinter::print(const RecordedPage& page) {
     } else if (!device().newPage()) {
         return QStringLiteral("次のページを始められませんでした。");
     }
-    PainterSurface surface(*painter_);
-    page.replay(surface);
+    {
+        PainterSurface surface(*painter_);
+        page.replay(surface);
+    }
+    if (documentPerPage()) return finish();
     return std::nullopt;
 }
 

@@ -15,11 +15,17 @@ public:
     ~PdfDocument() override { finish(); }
 
     // No dialog: the range asked for is the one printed.
-    std::optional<PageRange> choosePages(int, int, int from, int to) override { return PageRange{from, to}; }
+    std::optional<PageSelection> choosePages(int, int, int from, int to) override {
+        return PageSelection{{{from, to}}};
+    }
     void setUp() override {}
     Orientation orientation() const override { return orientation_; }
+    QString outputFile() const override { return {}; }
     // A document has no preview: its pages are made.
-    void preview(const std::function<void(Printer& pages)>& compose) override { compose(*this); }
+    bool preview(const std::function<void(Printer& pages)>& compose) override {
+        compose(*this);
+        return false;
+    }
 
     // The document, once finished.
     const QByteArray& bytes() const { return bytes_; }

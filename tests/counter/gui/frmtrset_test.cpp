@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -97,12 +98,45 @@ TEST_F(PortDialog, RefusesATextThatNamesNoPortAndSaysWhy) {
     };
     for (const auto& text : refused) {
         box("cmbPort").setCurrentText(QString::fromUtf8(text.typed));
-        dialogs.expect(text.message);
+        dialogs.expect(text.message, Answer::Continue);
         press("cmdOK");
     }
     EXPECT_EQ(port.CommPort, 2);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialogs.shown().at(0).buttons, Buttons::CancelRetryContinue);
+
+    // キャンセル to the refusal gives up the change as the dialog's own キャンセル does.
+    dialogs.expect(accepted, Answer::Cancel);
+    box("cmbPort").setCurrentText(QStringLiteral("abc"));
+    press("cmdOK");
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(port.CommPort, 2);
+}
+
+// The dialog holds every other window, also after a refusal, and there is only ever one.
+TEST(PortDialogWindow, StaysTheOneModalWindow) {
+    QTemporaryDir folder;
+    IniSettings settings{folder.filePath(QStringLiteral("settings.ini"))};
+    PortSetting port;
+    ScriptedDialogs dialogs;
+    QWidget main;
+    main.show();
+    showTRSet(port, settings, dialogs, &main);
+    showTRSet(port, settings, dialogs, &main);
+    const QList<frmTRSet*> open = main.findChildren<frmTRSet*>();
+    ASSERT_EQ(open.size(), 1);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(open[0]));
+    open[0]->findChild<QComboBox*>(QStringLiteral("cmbPort"))->setCurrentText(QStringLiteral("/dev/null"));
+    dialogs.expect(
+        QStringLiteral("/dev/null はｼﾘｱﾙﾎﾟｰﾄではありません。\n") +
+            QStringLiteral("通信ﾎﾟｰﾄには 1～255 の番号か、一覧にあるﾃﾞﾊﾞｲｽ、またはﾃﾞﾊﾞｲｽのﾊﾟｽ（/dev/ttyUSB0 "
+                           "など）を指定してください。"),
+        Answer::Continue);
+    open[0]->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    EXPECT_EQ(QApplication::activeModalWidget(), open[0]);
+    EXPECT_TRUE(open[0]->isVisible());
+    open[0]->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace
