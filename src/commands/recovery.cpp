@@ -103,7 +103,10 @@ Recovery::Outcome Recovery::offer(const QString& id, const std::optional<Journal
             if (askBeforeReplacing && !blocks_.mayDiscardData()) break;
             restore(*journal);
             // Until this instance's journal holds the data, the old one is all there is of it.
-            if (journal_->current()) discard(id);
+            if (journal_->current())
+                discard(id);
+            else
+                kept_ << id;
             return Outcome::Restored;
         case Answer::Discard: discard(id); return Outcome::Discarded;
         default: break;

@@ -67,7 +67,7 @@ public:
     }
     std::optional<QString> openFileName(const FileFilter&) override { return std::nullopt; }
     std::optional<QString> saveFileName(const std::vector<FileFilter>&) override { return std::nullopt; }
-    std::optional<qint32> chooseColor() override { return std::nullopt; }
+    std::optional<qint32> chooseColor(qint32) override { return std::nullopt; }
 };
 
 class Session {
