@@ -36,6 +36,6 @@ int startGui(int argc, char* argv[], const GuiOptions& options) {
     MainApplication main;
     if (port.sessionPort) main.setSessionPort(*port.sessionPort);
     main.window().show();
-    if (!options.file.isEmpty()) main.window().commands().files.openFile(options.file);
+    main.window().commands().start(options.file);
     return QApplication::exec();
 }

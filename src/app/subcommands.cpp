@@ -8,6 +8,7 @@ int importJob(const QStringList& arguments);
 int readJob(const QStringList& arguments);
 int pdfJob(const QStringList& arguments);
 int csvJob(const QStringList& arguments);
+int recoverJob(const QStringList& arguments);
 int reportJob(const QStringList& arguments);
 
 const std::vector<Subcommand>& subcommands() {
@@ -26,6 +27,10 @@ const std::vector<Subcommand>& subcommands() {
         {"csv", "csv [--summary] FILE OUT.csv|-",
          "FILE の計測値すべて（--summary: ブロックごとの集計）を CSV で OUT.csv（-: 標準出力）に出力する",
          csvJob},
+        {"recover", "recover --list | recover ID OUT",
+         "保存されないまま終了した作業の記録を一覧する（--list）、または記録 ID をデータファイル OUT "
+         "に書き出す",
+         recoverJob},
         {"report", "report [--from N] [--to M] [--target CM] [--hard S] [--no-forms] FILE OUT.pdf",
          "FILE のブロック N～M の報告書（表紙、地点別一覧、一覧ダイアグラム、深さ別の軟らかさ、試験様式）を "
          "OUT.pdf に出力する（--target: 目標深さ、--hard: 硬さの限界 cm/drop、--no-forms: 試験様式を除く）",

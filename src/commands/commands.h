@@ -6,11 +6,13 @@
 #include "commands/edithistory.h"
 #include "commands/filecommands.h"
 #include "commands/readingentry.h"
+#include "commands/recovery.h"
 
 class CounterLink;
 class CounterReadView;
 class Dialogs;
 class GridView;
+class RecoveryFolder;
 class SurveyView;
 struct PortSetting;
 struct TestData;
@@ -24,15 +26,21 @@ struct CommandViews {
 };
 
 // Every command of the main window, wired to the data set, the dialogs and the views. The main window
-// makes one over its widgets; a test can make one over views of its own, without any window.
+// makes one over its widgets; a test can make one over views of its own, without any window. With a
+// recovery folder, the data set's unsaved changes are kept in a journal there.
 struct Commands {
     Commands(TestData& data, Dialogs& dialogs, const CommandViews& views, CounterLink& link,
-             const PortSetting& port);
+             const PortSetting& port, const RecoveryFolder* recoveryFolder = nullptr);
     Commands(const Commands&) = delete;
     Commands& operator=(const Commands&) = delete;
 
+    // The start of the application: offers the unsaved work that instances which ended without saving
+    // left behind, then opens `file` (when given) unless the work restored is that file's.
+    void start(const QString& file);
+
     ReadingEntry entry;
     BlockCommands blocks;
+    Recovery recovery;
     FileCommands files;
     CounterImport counterImport;
     CounterRead counterRead;

@@ -4,6 +4,7 @@
 
 #include "commands/blockcommands.h"
 #include "commands/readingentry.h"
+#include "commands/recovery.h"
 #include "commands/surveyview.h"
 #include "datafile/datacorrection.h"
 #include "datafile/datafilenotices.h"
@@ -19,8 +20,8 @@ const FileFilter DataFiles{QStringLiteral("すべてのﾌｧｲﾙ (*.txt)"), Q
 }  // namespace
 
 FileCommands::FileCommands(TestData& data, Dialogs& dialogs, BlockCommands& blocks, ReadingEntry& entry,
-                           SurveyView& survey)
-    : data_(data), dialogs_(dialogs), blocks_(blocks), entry_(entry), survey_(survey) {}
+                           SurveyView& survey, Recovery& recovery)
+    : data_(data), dialogs_(dialogs), blocks_(blocks), entry_(entry), survey_(survey), recovery_(recovery) {}
 
 void FileCommands::open() {
     entry_.settle();
@@ -41,6 +42,7 @@ bool FileCommands::openChosen(const QString& path) {
 }
 
 bool FileCommands::openFile(const QString& path) {
+    if (recovery_.restoredInstead(path)) return true;
     ReadResult result;
     {
         // The views redraw once, before the messages below, so that they show the file read.

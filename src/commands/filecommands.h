@@ -5,6 +5,7 @@
 class BlockCommands;
 class Dialogs;
 class ReadingEntry;
+class Recovery;
 class SurveyView;
 struct TestData;
 
@@ -13,7 +14,7 @@ struct TestData;
 class FileCommands {
 public:
     FileCommands(TestData& data, Dialogs& dialogs, BlockCommands& blocks, ReadingEntry& entry,
-                 SurveyView& survey);
+                 SurveyView& survey, Recovery& recovery);
 
     // 開く (mnuOpen): after asking whether the shown data may be discarded, opens a data file chosen
     // in a dialog.
@@ -34,7 +35,8 @@ public:
     // データ補正 (mnuFileCheck): removes the readings that break the rising depth sequence, in every block.
     void correctReadings();
 
-    // Opens a data file as 開く does once the file is chosen; returns whether it was loaded.
+    // Opens a data file as 開く does once the file is chosen, after offering the unsaved work that an
+    // instance which ended without saving left of it; returns whether it (or that work) was loaded.
     bool openFile(const QString& path);
 
 private:
@@ -46,4 +48,5 @@ private:
     BlockCommands& blocks_;
     ReadingEntry& entry_;
     SurveyView& survey_;
+    Recovery& recovery_;
 };

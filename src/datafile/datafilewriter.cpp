@@ -32,34 +32,45 @@ void appendInteger(QByteArray& bytes, int value) {
 
 }  // namespace
 
+namespace DataFileLines {
+
+void appendFirstLine(QByteArray& bytes, int blockCount) {
+    bytes += "\"KORVANDEL\",";
+    appendInteger(bytes, blockCount);
+    bytes += ",\"EXT\"\r\n";
+}
+
+void appendBlock(Cp932& codec, QByteArray& bytes, const TestData& data, int block) {
+    const int drops = std::clamp<int>(data.DropCount[block], 0, TestData::GridRows);
+    appendInteger(bytes, block);
+    for (const QString* text : surveyTexts(data, block)) {
+        bytes += ",\"";
+        appendStoredText(codec, bytes, *text, nullptr);
+        bytes += '"';
+    }
+    bytes += ',';
+    appendInteger(bytes, drops);
+    bytes += "\r\n";
+    for (int first = 1; first <= drops; first += ValuesPerLine) {
+        for (int drop = first; drop < first + ValuesPerLine; ++drop) {
+            if (drop > first) bytes += ',';
+            bytes += '"';
+            bytes += Format::dropValue(data.Measure[block][drop]).toLatin1();
+            bytes += '"';
+        }
+        bytes += "\r\n";
+    }
+}
+
+}  // namespace DataFileLines
+
 QByteArray DataFileBytes(const TestData& data) {
     Cp932 codec;
     QByteArray bytes;
     bytes.reserve(data.BlockCount * 8000);
-    bytes += "\"KORVANDEL\",";
-    appendInteger(bytes, data.BlockCount);
-    bytes += ",\"EXT\"\r\n";
-    for (int block = 1; block <= data.BlockCount; ++block) {
-        const int drops = std::clamp<int>(data.DropCount[block], 0, TestData::GridRows);
-        appendInteger(bytes, block);
-        for (const QString* text : surveyTexts(data, block)) {
-            bytes += ",\"";
-            appendStoredText(codec, bytes, *text, nullptr);
-            bytes += '"';
-        }
-        bytes += ',';
-        appendInteger(bytes, drops);
-        bytes += "\r\n";
-        for (int first = 1; first <= drops; first += ValuesPerLine) {
-            for (int drop = first; drop < first + ValuesPerLine; ++drop) {
-                if (drop > first) bytes += ',';
-                bytes += '"';
-                bytes += Format::dropValue(data.Measure[block][drop]).toLatin1();
-                bytes += '"';
-            }
-            bytes += "\r\n";
-        }
-    }
+    DataFileLines::appendFirstLine(bytes, data.BlockCount);
+    for (int block = 1; block <= data.BlockCount; ++block)
+        DataFileLines::appendBlock(codec, bytes, data, block);
     return bytes;
 }
 

@@ -7,6 +7,7 @@
 
 #include "platform/failure.h"
 
+class Cp932;
 struct TestData;
 
 // The data set in the extended data-file layout: line 1 `"KORVANDEL",<BlockCount>,"EXT"`, then for
@@ -14,6 +15,12 @@ struct TestData;
 // drop values per ten drops; CP932, CR LF after every line. A text cannot hold a double quote, which
 // is written as "”", nor a character CP932 lacks, which is written as "？".
 QByteArray DataFileBytes(const TestData& data);
+
+// The parts of those bytes: the first line for `blockCount` blocks, and the lines of one block.
+namespace DataFileLines {
+void appendFirstLine(QByteArray& bytes, int blockCount);
+void appendBlock(Cp932& codec, QByteArray& bytes, const TestData& data, int block);
+}  // namespace DataFileLines
 
 // Whether every survey text of blocks 1..BlockCount is written as it is, with nothing replaced.
 bool SurveyTextsStorable(const TestData& data);

@@ -59,15 +59,21 @@ void syncFolder(const std::string& folder) {
     ::close(fd);
 }
 
+// A durable replacement has the file and its name on the disk when it returns, and writes an existing
+// file in place in a folder that takes no new file. A quick one leaves the flush to the system and
+// never writes in place, so that a killed process always leaves one of the files whole.
+enum class Replacement { Durable, Quick };
+
 std::optional<SaveFailure> replaceAtomically(const std::string& target, const struct stat* existing,
-                                             QByteArrayView bytes) {
+                                             QByteArrayView bytes, Replacement replacement) {
+    const bool durable = replacement == Replacement::Durable;
     SaveSteps::removeStaleTemporaries(target);
     std::string temporary;
     const int fd = SaveSteps::createTemporary(target, temporary);
     if (fd < 0) {
         const int refused = errno;
         const bool folderClosed = refused == EACCES || refused == EPERM;
-        if (existing && folderClosed) return SaveSteps::writeInPlace(target, bytes);
+        if (durable && existing && folderClosed) return SaveSteps::writeInPlace(target, bytes);
         return SaveFailure{systemErrorText(refused)};
     }
     int error = 0;
@@ -78,14 +84,15 @@ std::optional<SaveFailure> replaceAtomically(const std::string& target, const st
         if (::fchmod(fd, existing->st_mode & 07777) != 0) error = errno;
     }
     size_t written = 0;
-    if (error == 0 && (!SaveSteps::writeAll(fd, bytes, written) || ::fsync(fd) != 0)) error = errno;
+    if (error == 0 && (!SaveSteps::writeAll(fd, bytes, written) || (durable && ::fsync(fd) != 0)))
+        error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
         return SaveFailure{systemErrorText(error)};
     }
-    syncFolder(folderOf(target));
+    if (durable) syncFolder(folderOf(target));
     return std::nullopt;
 }
 
@@ -110,5 +117,27 @@ std::optional<SaveFailure> SaveFileAtomically(const QString& path, QByteArrayVie
         return SaveSteps::writeIntoDevice(target, S_ISFIFO(existing.st_mode), bytes);
     if (std::optional<SaveFailure> refusal = overwritesInput(path, inputs)) return refusal;
     if (exists && ::access(target.c_str(), W_OK) != 0) return SaveFailure{systemErrorText(errno)};
-    return replaceAtomically(target, exists ? &existing : nullptr, bytes);
+    return replaceAtomically(target, exists ? &existing : nullptr, bytes, Replacement::Durable);
+}
+
+std::optional<SaveFailure> ReplaceFileUnsynced(const QString& path, QByteArrayView bytes) {
+    const std::string target = QFile::encodeName(path).toStdString();
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode)) return SaveFailure{systemErrorText(EISDIR)};
+    return replaceAtomically(target, exists ? &existing : nullptr, bytes, Replacement::Quick);
+}
+
+bool SyncToDisk(const QString& path) {
+    const std::string name = QFile::encodeName(path).toStdString();
+    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    syncFolder(folderOf(name));
+    return synced;
+}
+
+void RemoveStaleTemporaries(const QString& path) {
+    SaveSteps::removeStaleTemporaries(QFile::encodeName(path).toStdString());
 }

@@ -27,3 +27,12 @@ struct SaveFailure {
 // the data file a window has open) by any name is refused and nothing is written.
 std::optional<SaveFailure> SaveFileAtomically(const QString& path, QByteArrayView bytes,
                                               const QStringList& inputs = {});
+
+// Replaces the regular file at `path` (or makes it) as SaveFileAtomically does, without waiting for
+// the disk: a process killed at any moment leaves the old file or the new one whole, but a power cut
+// may still cost the new one. For a file replaced after every change, made durable by SyncToDisk.
+std::optional<SaveFailure> ReplaceFileUnsynced(const QString& path, QByteArrayView bytes);
+// Waits until the file at `path` and its name are on the disk; false when it is not there.
+bool SyncToDisk(const QString& path);
+// Removes the temporary files that killed writers of the file at `path` left beside it.
+void RemoveStaleTemporaries(const QString& path);

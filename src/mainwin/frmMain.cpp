@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 
 #include "counter/counterlink.h"
@@ -79,7 +80,7 @@ frmMain::frmMain(const MainWindowParts& parts, QWidget* parent)
       data_(parts.data),
       dialogs_(parts.dialogs),
       grid_(new DropGrid(nullptr)),
-      commands_(parts.data, parts.dialogs, {*grid_, *this, *this}, parts.link, parts.port),
+      commands_(parts.data, parts.dialogs, {*grid_, *this, *this}, parts.link, parts.port, parts.recovery),
       recent_(parts.settings) {
     setObjectName(QStringLiteral("frmMain"));
     setCaption(QStringLiteral("ﾃﾗｺﾀﾞｲﾔｸﾞﾗﾌ・ﾒｲﾝﾌﾚｰﾑ"));
@@ -118,6 +119,7 @@ frmMain::frmMain(const MainWindowParts& parts, QWidget* parent)
         [this] { return static_cast<int>(data_.CurBlock); }, this);
     prepareGrid();
     watchSurveyEdits();
+    watchJournal();
 }
 
 // A survey text edited is stored in the shown block at once, so that it counts as an unsaved change (and
@@ -130,6 +132,21 @@ void frmMain::watchSurveyEdits() {
         connect(field, &QLineEdit::textChanged, this, edited);
     for (QComboBox* list : {dropHeight_, month_, day_})
         connect(list, &QComboBox::editTextChanged, this, edited);
+}
+
+// A journal that cannot be written is said once, after the command that changed the data has ended.
+void frmMain::watchJournal() {
+    RecoveryJournal* journal = commands_.recovery.journal();
+    if (!journal) return;
+    journal->setWarning([this](const QString& reason) {
+        QTimer::singleShot(0, this, [this, reason] {
+            dialogs_.detailedMessage(
+                QStringLiteral("作業中のデータを復元用に記録できません。保存するまでは、プログラムが異常終了"
+                               "すると作業中のデータは失われます。"),
+                QStringLiteral("(%1)").arg(reason), Buttons::Ok, QStringLiteral("復元用の記録"),
+                Icon::Warning);
+        });
+    });
 }
 
 // The grid outlives the commands (it is a child widget): it must not commit an edit into them while it
@@ -421,6 +438,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (summary_) summary_->close();
     if (glance_) glance_->close();
     if (about_) about_->close();
+    if (RecoveryJournal* journal = commands_.recovery.journal()) journal->end();
     event->accept();
 }
 

@@ -23,6 +23,7 @@ class QComboBox;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class RecoveryFolder;
 class Settings;
 class GrowingLayout;
 class SurveyKeys;
@@ -32,7 +33,8 @@ struct PortSetting;
 struct TestData;
 
 // What the main window works on: the state, each part made once by the application and owned there,
-// the counter link, the dialogs and the settings store.
+// the counter link, the dialogs, the settings store and the folder of the recovery journals (none: no
+// journal is kept).
 struct MainWindowParts {
     TestData& data;
     DisplaySettings& display;
@@ -41,6 +43,7 @@ struct MainWindowParts {
     Dialogs& dialogs;
     Settings& settings;
     Printer& printer;
+    const RecoveryFolder* recovery = nullptr;
 };
 
 // The main window: survey fields, drop grid and diagram of the shown block, the block controls, and
@@ -116,6 +119,7 @@ private:
     void quit();
     bool mayQuit(bool askWithoutChanges);
     void watchSurveyEdits();
+    void watchJournal();
     void showListing();
     void showGraph();
     void openGraph();

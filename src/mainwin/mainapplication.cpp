@@ -20,7 +20,7 @@ void MainApplication::setUp() {
 
 MainApplication::MainApplication()
     : link_(std::make_unique<QtSerialLine>()),
-      window_({data_, display_, port_, link_, dialogs_, settings_, printer_}) {
+      window_({data_, display_, port_, link_, dialogs_, settings_, printer_, &recovery_}) {
     dialogs_.setParent(&window_);
     printer_.setDialogParent(&window_);
 }

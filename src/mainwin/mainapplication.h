@@ -7,11 +7,12 @@
 #include "model/testdata.h"
 #include "platform/gui/qtdialogs.h"
 #include "platform/print/qtprinter.h"
+#include "platform/recoveryfolder.h"
 #include "platform/settings.h"
 
 // Everything the running application holds, each piece once: the data set, the display settings, the
-// counter's port and its link on the system's serial line, the settings store, the dialogs and the main
-// window, made once the application object exists.
+// counter's port and its link on the system's serial line, the settings store, the dialogs, the folder of
+// the recovery journals and the main window, made once the application object exists.
 class MainApplication {
 public:
     // Names the application and sets up its icon, style, fonts and Japanese texts; once, after the
@@ -31,6 +32,7 @@ private:
     IniSettings settings_;
     QtDialogs dialogs_;
     QtPrinter printer_;
+    RecoveryFolder recovery_;
     CounterLink link_;
     frmMain window_;
 };

@@ -10,6 +10,7 @@ Answer defaultAnswer(Buttons buttons) {
         case Buttons::OkCancel: return Answer::Ok;
         case Buttons::CancelRetryContinue: return Answer::Cancel;
         case Buttons::SaveDiscardCancel: return Answer::Save;
+        case Buttons::RestoreDiscardLater: return Answer::Restore;
     }
     return Answer::Ok;
 }

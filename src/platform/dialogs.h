@@ -13,9 +13,10 @@ enum class Buttons {
     OkCancel,
     CancelRetryContinue,  // refusals and no-data notices; the answer is ignored
     SaveDiscardCancel,  // 保存 / 保存しない / キャンセル: unsaved changes before they would be lost
+    RestoreDiscardLater,  // 復元する / 破棄する / 後で: work an instance left unsaved when it ended
 };
 
-enum class Answer { Ok, Cancel, Yes, No, Retry, Continue, Save, Discard };
+enum class Answer { Ok, Cancel, Yes, No, Retry, Continue, Save, Discard, Restore, Later };
 
 // The icon of a message box. By default it follows the button set: information for OK, a question for
 // Yes/No and OK/Cancel, a warning for destructive questions and refusals. Failures say what they are.

@@ -61,6 +61,7 @@ TEST(QtDialogs, ButtonSetsHaveJapaneseCaptionsAndTheirDefaults) {
         {Buttons::OkCancel, {"OK", "キャンセル"}, "OK", Answer::Ok},
         {Buttons::CancelRetryContinue, {"キャンセル", "再試行", "続行"}, "キャンセル", Answer::Cancel},
         {Buttons::SaveDiscardCancel, {"保存", "保存しない", "キャンセル"}, "保存", Answer::Save},
+        {Buttons::RestoreDiscardLater, {"復元する", "破棄する", "後で"}, "復元する", Answer::Restore},
     };
     for (const Case& c : cases) {
         SeenBox seen;

@@ -35,6 +35,10 @@ std::vector<Choice> choicesOf(Buttons buttons) {
             return {{QStringLiteral("保存"), Answer::Save, QMessageBox::AcceptRole},
                     {QStringLiteral("保存しない"), Answer::Discard, QMessageBox::DestructiveRole},
                     cancel};
+        case Buttons::RestoreDiscardLater:
+            return {{QStringLiteral("復元する"), Answer::Restore, QMessageBox::AcceptRole},
+                    {QStringLiteral("破棄する"), Answer::Discard, QMessageBox::DestructiveRole},
+                    {QStringLiteral("後で"), Answer::Later, QMessageBox::RejectRole}};
     }
     return {ok};
 }
@@ -48,6 +52,7 @@ Answer escapeAnswer(Buttons buttons) {
         case Buttons::OkCancel:
         case Buttons::CancelRetryContinue:
         case Buttons::SaveDiscardCancel: return Answer::Cancel;
+        case Buttons::RestoreDiscardLater: return Answer::Later;
     }
     return Answer::Ok;
 }
@@ -58,7 +63,8 @@ QMessageBox::Icon iconOf(Buttons buttons, Icon icon) {
     switch (buttons) {
         case Buttons::Ok: return QMessageBox::Information;
         case Buttons::YesNo:
-        case Buttons::OkCancel: return QMessageBox::Question;
+        case Buttons::OkCancel:
+        case Buttons::RestoreDiscardLater: return QMessageBox::Question;
         case Buttons::YesNoDefaultNo:
         case Buttons::CancelRetryContinue:
         case Buttons::SaveDiscardCancel: return QMessageBox::Warning;
