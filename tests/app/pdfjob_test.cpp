@@ -8,26 +8,17 @@
 
 #include "datafile/datafilewriter.h"
 #include "model/testdata.h"
+#include "support/programrun.h"
 
 // The pdf job as a user runs it, its PDF read back with poppler's tools; page images go to
 // build/tests/diagrams to be looked at.
 namespace {
 
-struct ToolRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-ToolRun run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+ProgramRun run(const QString& program, const QStringList& arguments) {
+    return runProgram(program, arguments, 60000);
 }
 
-ToolRun pdf(const QStringList& arguments) {
+ProgramRun pdf(const QStringList& arguments) {
     return run(QStringLiteral(TERRAKO_BINARY), QStringList{QStringLiteral("pdf")} + arguments);
 }
 
@@ -77,7 +68,8 @@ protected:
 };
 
 TEST_F(PdfJobTest, TestFormsAPageEachOnA4PortraitWithEveryText) {
-    const ToolRun forms = pdf({QStringLiteral("--color"), QStringLiteral("--jhs"), input, out("forms.pdf")});
+    const ProgramRun forms =
+        pdf({QStringLiteral("--color"), QStringLiteral("--jhs"), input, out("forms.pdf")});
     EXPECT_EQ(forms.exitCode, 0) << forms.err.toStdString();
     // The name of block 5 is too long: a warning, and the page still printed.
     EXPECT_TRUE(forms.err.contains(QStringLiteral("警告: 調査名称が印刷可能文字数を越えました。")));
@@ -95,15 +87,15 @@ TEST_F(PdfJobTest, TestFormsAPageEachOnA4PortraitWithEveryText) {
     EXPECT_TRUE(first.simplified().remove(QLatin1Char(' ')).contains(QStringLiteral("長谷川式土壌貫入試験")));
     image(out("forms.pdf"), "test-form-page");
 
-    const ToolRun two = pdf({QStringLiteral("--from"), QStringLiteral("2"), QStringLiteral("--to"),
-                             QStringLiteral("3"), input, out("two.pdf")});
+    const ProgramRun two = pdf({QStringLiteral("--from"), QStringLiteral("2"), QStringLiteral("--to"),
+                                QStringLiteral("3"), input, out("two.pdf")});
     EXPECT_EQ(two.exitCode, 0);
     EXPECT_TRUE(info(out("two.pdf")).contains(QRegularExpression(QStringLiteral("Pages: +2\n"))));
     EXPECT_TRUE(text(out("two.pdf"), 1).contains(QStringLiteral("No.4")));
 }
 
 TEST_F(PdfJobTest, DiagramSheetsThreeDiagramsEachOnA4Landscape) {
-    const ToolRun sheets = pdf({QStringLiteral("--sheet"), input, out("sheets.pdf")});
+    const ProgramRun sheets = pdf({QStringLiteral("--sheet"), input, out("sheets.pdf")});
     EXPECT_EQ(sheets.exitCode, 0) << sheets.err.toStdString();
     const QString pages = info(out("sheets.pdf"));
     EXPECT_TRUE(pages.contains(QRegularExpression(QStringLiteral("Pages: +3\n")))) << pages.toStdString();
@@ -117,7 +109,7 @@ TEST_F(PdfJobTest, DiagramSheetsThreeDiagramsEachOnA4Landscape) {
     image(out("sheets.pdf"), "diagram-sheet-page");
 
     // The title block carries the texts of the first block printed: block 5's name is too long.
-    const ToolRun last = pdf(
+    const ProgramRun last = pdf(
         {QStringLiteral("--sheet"), QStringLiteral("--from"), QStringLiteral("5"), input, out("last.pdf")});
     EXPECT_EQ(last.exitCode, 0);
     EXPECT_TRUE(last.err.contains(QStringLiteral("調査名称が印刷可能文字数を越えました。")));
@@ -145,7 +137,7 @@ TEST_F(PdfJobTest, FailuresLeaveTheOutputAsItWas) {
         {{input, out("kept.pdf/x.pdf")}, 1},
     };
     for (const Case& c : cases) {
-        const ToolRun failed = pdf(c.arguments);
+        const ProgramRun failed = pdf(c.arguments);
         EXPECT_EQ(failed.exitCode, c.exitCode) << c.arguments.join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(failed.err.isEmpty());
     }

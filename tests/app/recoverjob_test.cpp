@@ -11,28 +11,19 @@
 #include "datafile/journalfile.h"
 #include "model/testdata.h"
 #include "platform/recoveryfolder.h"
+#include "support/programrun.h"
 
 namespace {
-
-struct JobRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
 
 class RecoverJobTest : public testing::Test {
 protected:
     RecoverJobTest() { folder.make(); }
 
-    JobRun recover(const QStringList& arguments) {
-        QProcess job;
+    ProgramRun recover(const QStringList& arguments) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_STATE_HOME"), dir.path());
-        job.setProcessEnvironment(environment);
-        job.start(QStringLiteral(TERRAKO_BINARY), QStringList{QStringLiteral("recover")} + arguments);
-        job.waitForFinished();
-        return {job.exitCode(), QString::fromUtf8(job.readAllStandardOutput()),
-                QString::fromUtf8(job.readAllStandardError())};
+        return runProgram(QStringLiteral(TERRAKO_BINARY), QStringList{QStringLiteral("recover")} + arguments,
+                          30000, environment);
     }
     void leave(const QString& id, const QByteArray& bytes) {
         QFile file(folder.journalPath(id));
@@ -64,7 +55,7 @@ TEST_F(RecoverJobTest, ListsEveryJournalWithItsFileTimeBlocksAndWhetherItsInstan
     leave(QStringLiteral("20260304-050609-13"), "damaged");
     const std::unique_ptr<QLockFile> running = folder.lock(QStringLiteral("20260304-050608-12"));
     ASSERT_TRUE(running);
-    const JobRun list = recover({QStringLiteral("--list")});
+    const ProgramRun list = recover({QStringLiteral("--list")});
     EXPECT_EQ(list.exitCode, 0);
     const QStringList lines = list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3);
@@ -125,7 +116,7 @@ TEST_F(RecoverJobTest, WritesTheDataFileOfAJournalOrSaysWhyNot) {
     for (const auto& run : runs) {
         SCOPED_TRACE(run.run);
         QFile::remove(out);
-        const JobRun job = recover(run.arguments);
+        const ProgramRun job = recover(run.arguments);
         EXPECT_EQ(job.exitCode, run.exitCode);
         EXPECT_TRUE(job.err.contains(run.message)) << job.err.toStdString();
         QFile written(out);

@@ -9,26 +9,17 @@
 
 #include "datafile/datafilewriter.h"
 #include "model/testdata.h"
+#include "support/programrun.h"
 
 // The report job as a user runs it, its PDF read back with poppler's tools; a page of each kind goes to
 // build/tests/report to be looked at.
 namespace {
 
-struct ToolRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-ToolRun run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(120000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+ProgramRun run(const QString& program, const QStringList& arguments) {
+    return runProgram(program, arguments, 120000);
 }
 
-ToolRun report(const QStringList& arguments) {
+ProgramRun report(const QStringList& arguments) {
     return run(QStringLiteral(TERRAKO_BINARY), QStringList{QStringLiteral("report")} + arguments);
 }
 
@@ -71,7 +62,8 @@ TEST_F(ReportJobTest, TheJudgementCountsAndBandsAsWorkedByHand) {
     setBlock(data, 4, {25, 50, 75, 100, 110, 110.5f});
     data.BlockCount = 4;
     const QString input = write("site.txt", data);
-    const ToolRun made = report({QStringLiteral("--target"), QStringLiteral("40"), input, out("report.pdf")});
+    const ProgramRun made =
+        report({QStringLiteral("--target"), QStringLiteral("40"), input, out("report.pdf")});
     ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
     // Cover, table, glance, profile, four forms.
     EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {out("report.pdf")})
@@ -99,7 +91,7 @@ TEST_F(ReportJobTest, TheJudgementCountsAndBandsAsWorkedByHand) {
         EXPECT_TRUE(bands.contains(QString::fromUtf8(row))) << row << "\n" << bands.toStdString();
 
     // A harder rule and no forms: block 2 turns hard at 3 cm/drop.
-    const ToolRun harder =
+    const ProgramRun harder =
         report({QStringLiteral("--hard"), QStringLiteral("3"), QStringLiteral("--no-forms"),
                 QStringLiteral("--from"), QStringLiteral("2"), input, out("hard.pdf")});
     ASSERT_EQ(harder.exitCode, 0) << harder.err.toStdString();
@@ -136,18 +128,20 @@ TEST_F(ReportJobTest, EachKindOfPageRendered) {
     }
     data.BlockCount = 24;
     const QString input = write("site24.txt", data);
-    const ToolRun made = report({QStringLiteral("--target"), QStringLiteral("70"), input, out("site.pdf")});
+    const ProgramRun made =
+        report({QStringLiteral("--target"), QStringLiteral("70"), input, out("site.pdf")});
     ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
     const QString folderPath = QStringLiteral(TERRAKO_REPORT_IMAGE_DIR);
     QDir().mkpath(folderPath);
     const std::pair<int, const char*> kinds[] = {
         {1, "cover"}, {2, "table"}, {3, "glance"}, {5, "profile"}, {6, "form"}};
     for (const auto& [page, name] : kinds) {
-        const ToolRun rendered = run(QStringLiteral("pdftoppm"),
-                                     {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"),
-                                      QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                                      QString::number(page), QStringLiteral("-singlefile"), out("site.pdf"),
-                                      folderPath + QLatin1Char('/') + QString::fromLatin1(name)});
+        const ProgramRun rendered =
+            run(QStringLiteral("pdftoppm"),
+                {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-f"),
+                 QString::number(page), QStringLiteral("-l"), QString::number(page),
+                 QStringLiteral("-singlefile"), out("site.pdf"),
+                 folderPath + QLatin1Char('/') + QString::fromLatin1(name)});
         EXPECT_EQ(rendered.exitCode, 0) << name;
         EXPECT_TRUE(QFile::exists(folderPath + QLatin1Char('/') + QString::fromLatin1(name) +
                                   QStringLiteral(".png")));
@@ -160,7 +154,7 @@ TEST_F(ReportJobTest, NoDropsWarnsAndBadValuesAreRefused) {
     TestData empty;
     empty.BlockCount = 2;
     const QString nothing = write("empty.txt", empty);
-    const ToolRun bare = report({nothing, out("bare.pdf")});
+    const ProgramRun bare = report({nothing, out("bare.pdf")});
     EXPECT_EQ(bare.exitCode, 0);
     EXPECT_TRUE(bare.err.contains(QStringLiteral("警告: ブロック 1～2 には打撃データがありません。")))
         << bare.err.toStdString();
@@ -194,7 +188,7 @@ TEST_F(ReportJobTest, NoDropsWarnsAndBadValuesAreRefused) {
         {{QStringLiteral("--to"), QStringLiteral("0")}, 1, "ブロック 0 はありません"},
     };
     for (const Case& c : cases) {
-        const ToolRun refused = report(c.options + QStringList{input, out("kept.pdf")});
+        const ProgramRun refused = report(c.options + QStringList{input, out("kept.pdf")});
         EXPECT_EQ(refused.exitCode, c.exitCode) << c.named;
         EXPECT_TRUE(refused.err.contains(QString::fromUtf8(c.named))) << refused.err.toStdString();
     }

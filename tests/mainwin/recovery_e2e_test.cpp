@@ -19,6 +19,7 @@
 #include "datafile/datafilewriter.h"
 #include "emulatorprocess.h"
 #include "model/testdata.h"
+#include "support/programrun.h"
 
 namespace {
 
@@ -100,19 +101,9 @@ private:
     QProcess process_;
 };
 
-struct JobRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-JobRun recoverJob(const QString& state, const QStringList& arguments) {
-    QProcess job;
-    job.setProcessEnvironment(withStateFolder(state));
-    job.start(QStringLiteral(TERRAKO_BINARY), QStringList{QStringLiteral("recover")} + arguments);
-    job.waitForFinished();
-    return {job.exitCode(), QString::fromUtf8(job.readAllStandardOutput()),
-            QString::fromUtf8(job.readAllStandardError())};
+ProgramRun recoverJob(const QString& state, const QStringList& arguments) {
+    return runProgram(QStringLiteral(TERRAKO_BINARY), QStringList{QStringLiteral("recover")} + arguments,
+                      30000, withStateFolder(state));
 }
 
 class RecoveryEndToEnd : public testing::Test {
@@ -127,7 +118,7 @@ protected:
     // After a kill: the recover job lists the one journal and writes what it holds; a new session offers
     // it, restores it when told, and leaves nothing behind when it ends. Returns the bytes restored.
     QByteArray recoverAndRestore(const QString& file, int blocks, const QStringList& start = {}) {
-        const JobRun list = recoverJob(state(), {QStringLiteral("--list")});
+        const ProgramRun list = recoverJob(state(), {QStringLiteral("--list")});
         EXPECT_EQ(list.exitCode, 0) << list.err.toStdString();
         const QStringList fields = list.out.trimmed().split(QLatin1Char('\t'));
         EXPECT_EQ(fields.size(), 5) << list.out.toStdString();
@@ -136,7 +127,7 @@ protected:
         EXPECT_EQ(text(fields[3]), text(QStringLiteral("%1ブロック").arg(blocks)));
         EXPECT_EQ(text(fields[4]), "終了済み");
         const QString out = dir.filePath(QStringLiteral("recovered.txt"));
-        const JobRun written = recoverJob(state(), {fields[0], out});
+        const ProgramRun written = recoverJob(state(), {fields[0], out});
         EXPECT_EQ(written.exitCode, 0) << written.err.toStdString();
         const QByteArray recovered = contentOf(out);
 
